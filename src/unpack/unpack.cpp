@@ -1,0 +1,199 @@
+#include "unpack/unpack.h"
+
+#include <sys/types.h>
+#include <zlib.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "driver/file.h"
+#include "format/coding.h"
+#include "format/file_header.h"
+
+namespace vocarn {
+
+bool inflatable(uint64_t size, uint64_t zsize) { return size <= zsize * 1032 + 1024; }
+
+namespace {
+
+constexpr size_t kFlushAt = 1 << 20;
+
+// Output through one buffer, every write, flush and close checked.
+class TextOutput {
+ public:
+  TextOutput(const char* path, ErrorText& error_text) : path_(path), error_text_(error_text) {
+    file_ = File(path, "wb");
+    if (!file_.is_open()) fail_open(error_text, path);
+  }
+  void line(std::string_view first, std::string_view second = {}, bool separated = false) {
+    pending_.append(first);
+    if (separated) pending_.append("  ");
+    pending_.append(second);
+    pending_.append("\r\n");
+    if (pending_.size() >= kFlushAt) flush();
+  }
+  void close() {
+    flush();
+    if (std::fflush(file_.get()) != 0 || !file_.close()) fail_write(error_text_, path_);
+  }
+
+ private:
+  void flush() {
+    if (!pending_.empty() &&
+        std::fwrite(pending_.data(), 1, pending_.size(), file_.get()) != pending_.size()) {
+      fail_write(error_text_, path_);
+    }
+    pending_.clear();
+  }
+
+  const char* path_;
+  ErrorText& error_text_;
+  File file_;
+  std::string pending_;
+};
+
+// Reads and decompresses one of the two sections that follow the header;
+// its sizes are checked against the file before anything is allocated.
+std::vector<char> read_section(std::FILE* file, int64_t file_length, uint32_t size,
+                               uint32_t zsize, const char* source, ErrorText& error_text) {
+  const int64_t at = ftello(file);
+  if (at < 0 || int64_t{zsize} > file_length - at || !inflatable(size, zsize)) {
+    fail_format(error_text, source);
+  }
+  std::vector<uint8_t> packed(zsize);
+  if (std::fread(packed.data(), 1, zsize, file) != zsize) fail_format(error_text, source);
+  std::vector<char> plain(size);
+  uLongf length = size;
+  const int result = uncompress(reinterpret_cast<Bytef*>(plain.data()), &length, packed.data(), zsize);
+  if (result == Z_DATA_ERROR) fail_format(error_text, source);
+  if (result != Z_OK) fail_internal(error_text);
+  return plain;
+}
+
+// True when the section holds at least `count` NUL-ended strings.
+bool holds_strings(const std::vector<char>& section, uint32_t count) {
+  const char* p = section.data();
+  const char* end = p + section.size();
+  for (uint32_t i = 0; i < count; ++i) {
+    const void* nul = std::memchr(p, 0, static_cast<size_t>(end - p));
+    if (nul == nullptr) return false;
+    p = static_cast<const char*>(nul) + 1;
+  }
+  return true;
+}
+
+// The one block held: its compressed and decompressed bytes, reused from
+// block to block, and the place of the next translation in it.
+struct HeldBlock {
+  bool held = false;
+  uint32_t index = 0;
+  std::vector<uint8_t> packed;
+  std::vector<char> plain;
+  size_t cursor = 0;
+};
+
+}  // namespace
+
+int unpack(const char* destination, ErrorText& error_text, const char* source,
+           const char* abbr_path, bool lowercase, int32_t& word_count) {
+  return run_mode([&] {
+    File file(source, "rb");
+    if (!file.is_open()) fail_open(error_text, source);
+    TextOutput out(destination, error_text);
+    FileHeader header;
+    if (!read_file_header(file.get(), header)) fail_format(error_text, source);
+    const int64_t header_end = ftello(file.get());
+    if (fseeko(file.get(), 0, SEEK_END) != 0) fail_format(error_text, source);
+    const int64_t length = ftello(file.get());
+    if (fseeko(file.get(), header_end, SEEK_SET) != 0) fail_format(error_text, source);
+
+    std::vector<char> words =
+        read_section(file.get(), length, header.words_size, header.words_zsize, source, error_text);
+    if (!holds_strings(words, header.words)) fail_format(error_text, source);
+
+    if (header.abbr_size != 0) {
+      const std::vector<char> abbreviations = read_section(
+          file.get(), length, header.abbr_size, header.abbr_zsize, source, error_text);
+      if (!holds_strings(abbreviations, header.abbr)) fail_format(error_text, source);
+      if (abbr_path != nullptr) {
+        TextOutput abbr_out(abbr_path, error_text);
+        const char* p = abbreviations.data();
+        for (uint32_t i = 0; i < header.abbr; ++i) {
+          const size_t n = std::strlen(p);
+          abbr_out.line(std::string_view(p, n));
+          p += n + 1;
+        }
+        abbr_out.close();
+      }
+    }
+
+    // The table is read as far as the file holds it; entries past the end
+    // read as 0, as a short read leaves them, and fail at their block.
+    const int64_t table_at = ftello(file.get());
+    const int64_t table_room = table_at < 0 ? 0 : std::max<int64_t>(0, length - table_at);
+    std::vector<uint8_t> table(
+        static_cast<size_t>(std::min<int64_t>(int64_t{header.block_count} * 4, table_room)));
+    const size_t table_read = std::fread(table.data(), 1, table.size(), file.get());
+    table.resize(table_read);
+    if (header.words > 0 && header.bc == 0) fail_format(error_text, source);
+
+    HeldBlock block;
+    char* word = words.data();
+    for (uint32_t i = 0; i < header.words; ++i) {
+      const int line = static_cast<int>(i);
+      const uint32_t k = i / header.bc;
+      if (!block.held || block.index != k) {
+        if (k >= header.block_count) fail_format_at_line(error_text, source, line);
+        const int64_t offset = size_t{k} * 4 + 4 <= table.size() ? get_u32(table.data() + size_t{k} * 4) : 0;
+        uint8_t image[kBlockPrefixSize];
+        if (fseeko(file.get(), offset, SEEK_SET) != 0 ||
+            std::fread(image, 1, sizeof image, file.get()) != sizeof image) {
+          fail_format_at_line(error_text, source, line);
+        }
+        const BlockPrefix prefix = decode_block_prefix(image);
+        if (int64_t{prefix.zsize} > length - offset - int64_t{kBlockPrefixSize} ||
+            !inflatable(prefix.size, prefix.zsize)) {
+          fail_format_at_line(error_text, source, line);
+        }
+        block.packed.resize(prefix.zsize);
+        if (std::fread(block.packed.data(), 1, prefix.zsize, file.get()) != prefix.zsize) {
+          fail_format_at_line(error_text, source, line);
+        }
+        block.plain.resize(prefix.size);
+        uLongf produced = prefix.size;
+        const int result = uncompress(reinterpret_cast<Bytef*>(block.plain.data()), &produced,
+                                      block.packed.data(), prefix.zsize);
+        if (result == Z_DATA_ERROR) fail_format_at_line(error_text, source, line);
+        if (result != Z_OK) fail_internal(error_text);
+        // Bytes the stream did not fill read as zeros, as in a fresh buffer.
+        std::memset(block.plain.data() + produced, 0, prefix.size - produced);
+        block.held = true;
+        block.index = k;
+        block.cursor = 0;
+      }
+      // Entries come in order, so the translation of entry i is the string
+      // at the cursor: the (i mod bc + 1)-th of the block.
+      const char* translation = block.plain.data() + block.cursor;
+      const void* nul = std::memchr(translation, 0, block.plain.size() - block.cursor);
+      if (nul == nullptr) fail_format_at_line(error_text, source, line);
+      const size_t translation_length = static_cast<size_t>(static_cast<const char*>(nul) - translation);
+      block.cursor += translation_length + 1;
+
+      const size_t word_length = std::strlen(word);
+      if (lowercase) {
+        for (size_t j = 0; j < word_length; ++j) {
+          if (word[j] >= 'A' && word[j] <= 'Z') word[j] = static_cast<char>(word[j] + 32);
+        }
+      }
+      out.line(std::string_view(word, word_length),
+               std::string_view(translation, translation_length), true);
+      word += word_length + 1;
+      word_count = static_cast<int32_t>(header.words);
+    }
+    out.close();
+  });
+}
+
+}  // namespace vocarn
