@@ -28,11 +28,11 @@ CliResult run_cli(const std::vector<std::string>& arguments) {
   std::string program = VOCARN_BINARY;
   argv.push_back(program.data());
   std::vector<std::string> copies = arguments;
-  for (std::string& argument : copies) argv.push_back(argument.data());
+  for (std::string& argument : copies)
+    argv.push_back(argument.data());
   argv.push_back(nullptr);
   pid_t child = 0;
-  const int spawned =
-      posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
+  const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   close(pipe_ends[1]);
   if (spawned != 0) {

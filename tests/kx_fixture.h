@@ -16,12 +16,14 @@ inline void le16(std::string& out, uint32_t v) {
 }
 
 inline void le32(std::string& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+  for (int i = 0; i < 4; ++i)
+    out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
 inline uint32_t read_le32(const std::string& bytes, size_t at) {
   uint32_t v = 0;
-  for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<uint8_t>(bytes[at + static_cast<size_t>(i)]);
+  for (int i = 3; i >= 0; --i)
+    v = (v << 8) | static_cast<uint8_t>(bytes[at + static_cast<size_t>(i)]);
   return v;
 }
 
@@ -50,8 +52,8 @@ struct KxFixture {
   uint32_t abbr = 0;
   uint32_t flags = 0x4;
   int32_t cp1 = 1251, cp2 = 1251, lcid = 25;
-  std::string word_index;     // uncompressed
-  std::string abbreviations;  // uncompressed; empty: no section
+  std::string word_index;           // uncompressed
+  std::string abbreviations;        // uncompressed; empty: no section
   std::vector<std::string> blocks;  // uncompressed
   bool checksum = true;
 
@@ -88,7 +90,8 @@ struct KxFixture {
     out += zwords;
     out += zabbr;
     std::vector<std::string> zblocks;
-    for (const std::string& b : blocks) zblocks.push_back(zlib_compress(b));
+    for (const std::string& b : blocks)
+      zblocks.push_back(zlib_compress(b));
     uint32_t offset = static_cast<uint32_t>(out.size() + 4 * blocks.size());
     for (const std::string& z : zblocks) {
       le32(out, offset);

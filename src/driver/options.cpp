@@ -8,7 +8,8 @@ namespace vocarn {
 
 int32_t read_option_integer(const char* text) {
   const char* p = text;
-  while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
+  while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
+    ++p;
   bool negative = false;
   if (*p == '+' || *p == '-') negative = *p++ == '-';
   // Accumulate in 64 bits and stop growing once past the 32-bit range.
@@ -59,9 +60,8 @@ bool apply_option(const std::string& argument, RunOptions& options) {
       int32_t RunOptions::*field;
     };
     static constexpr IntegerOption kIntegerOptions[] = {
-        {"-bc:", &RunOptions::bc},     {"-cp1:", &RunOptions::cp1},
-        {"-cp2:", &RunOptions::cp2},   {"-ecp1:", &RunOptions::ecp1},
-        {"-ecp2:", &RunOptions::ecp2}, {"-lcid:", &RunOptions::lcid},
+        {"-bc:", &RunOptions::bc},     {"-cp1:", &RunOptions::cp1},   {"-cp2:", &RunOptions::cp2},
+        {"-ecp1:", &RunOptions::ecp1}, {"-ecp2:", &RunOptions::ecp2}, {"-lcid:", &RunOptions::lcid},
     };
     for (const IntegerOption& option : kIntegerOptions) {
       if (begins_with(argument, option.prefix, &rest)) {
@@ -134,7 +134,8 @@ void print_usage() {
       "-bc:n - quantity of translations in a compression block, default n = 100",
       "-naf - don't use auto formatting",
   };
-  for (const char* line : kLines) std::printf("%s\n", line);
+  for (const char* line : kLines)
+    std::printf("%s\n", line);
 }
 
 }  // namespace vocarn

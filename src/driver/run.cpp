@@ -18,7 +18,9 @@ namespace {
 
 constexpr int kFailure = -1;
 
-void print_error(const ErrorText& error_text) { std::printf("%s\n", error_text.c_str()); }
+void print_error(const ErrorText& error_text) {
+  std::printf("%s\n", error_text.c_str());
+}
 
 int run_info(const std::string& path, ErrorText& error_text) {
   FileHeader header;
@@ -84,8 +86,8 @@ int run_tool(int argc, char** argv) {
     case RunMode::PACK:
       status = run_timed("Pack done", error_text, [&](int32_t& word_count) {
         return pack(abbr_path, command.second.c_str(), error_text, command.first.c_str(),
-                    o.lowercase, o.sort_words, o.cp1, o.cp2, o.ecp1, o.ecp2, o.lcid,
-                    o.delete_char, o.bc, o.no_auto_format, word_count);
+                    o.lowercase, o.sort_words, o.cp1, o.cp2, o.ecp1, o.ecp2, o.lcid, o.delete_char,
+                    o.bc, o.no_auto_format, word_count);
       });
       break;
     case RunMode::UNPACK:

@@ -45,8 +45,8 @@ uint32_t file_crc(const char* path, uint32_t* stored, bool& failed) {
   std::vector<uint8_t> chunk(kCrcChunk);
   uLong sum = 0;
   while (remaining > 0) {
-    const size_t step = remaining < static_cast<off_t>(kCrcChunk) ? static_cast<size_t>(remaining)
-                                                                  : kCrcChunk;
+    const size_t step =
+        remaining < static_cast<off_t>(kCrcChunk) ? static_cast<size_t>(remaining) : kCrcChunk;
     if (std::fread(chunk.data(), 1, step, file.get()) != step) {
       failed = true;
       return 0;

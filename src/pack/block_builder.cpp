@@ -16,9 +16,9 @@ CompressedSection compress_section(std::string_view input, ErrorText& error_text
   section.size = static_cast<uint32_t>(input.size());
   uLongf length = compressBound(static_cast<uLong>(input.size()));
   section.data.resize(length);
-  const int result = compress2(section.data.data(), &length,
-                               reinterpret_cast<const Bytef*>(input.data()),
-                               static_cast<uLong>(input.size()), 9);
+  const int result =
+      compress2(section.data.data(), &length, reinterpret_cast<const Bytef*>(input.data()),
+                static_cast<uLong>(input.size()), 9);
   if (result != Z_OK) fail_internal(error_text);
   section.data.resize(length);
   section.data.shrink_to_fit();
@@ -45,7 +45,9 @@ void BlockBuilder::add_entry(std::string_view word, std::string_view translation
   ++words_;
 }
 
-void BlockBuilder::finish() { close_open_block(); }
+void BlockBuilder::finish() {
+  close_open_block();
+}
 
 void BlockBuilder::close_open_block() {
   if (!block_open_) return;

@@ -15,7 +15,9 @@ namespace vocarn {
 namespace {
 
 // Up to the first NUL: the results of the text services carry one.
-std::string_view text_of(const std::string& s) { return std::string_view(s.c_str()); }
+std::string_view text_of(const std::string& s) {
+  return std::string_view(s.c_str());
+}
 
 // Sorted mode keeps every entry in three arenas in source order: the
 // collation key, the stored word and the raw translation, each NUL-ended.
@@ -87,7 +89,8 @@ void read_entries(const char* source_path, const EntryOptions& o, LineBuffer& bu
 
   const size_t count = sorted.key_at.size();
   std::vector<uint32_t> order(count);
-  for (size_t i = 0; i < count; ++i) order[i] = static_cast<uint32_t>(i);
+  for (size_t i = 0; i < count; ++i)
+    order[i] = static_cast<uint32_t>(i);
   const char* keys = sorted.keys.data();
   std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
     return std::strcmp(keys + sorted.key_at[a], keys + sorted.key_at[b]) < 0;

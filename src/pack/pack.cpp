@@ -47,10 +47,9 @@ void check_kx_size(uint64_t total_size, const char* destination, ErrorText& erro
   }
 }
 
-int pack(const char* abbr_path, const char* destination, ErrorText& error_text,
-         const char* source, bool lowercase, bool sort_words, int32_t cp1, int32_t cp2,
-         int32_t ecp1, int32_t ecp2, int32_t lcid, char delete_char, int32_t bc,
-         bool no_auto_format, int32_t& word_count) {
+int pack(const char* abbr_path, const char* destination, ErrorText& error_text, const char* source,
+         bool lowercase, bool sort_words, int32_t cp1, int32_t cp2, int32_t ecp1, int32_t ecp2,
+         int32_t lcid, char delete_char, int32_t bc, bool no_auto_format, int32_t& word_count) {
   return run_mode([&] {
     EntryOptions options;
     options.cp1 = cp1;

@@ -17,9 +17,8 @@ void check_kx_size(uint64_t total_size, const char* destination, ErrorText& erro
 
 // 0 or a ToolError code; word_count receives the number of entries.
 // abbr_path is null when no "-a:" was given; ecp1/ecp2 of -1 mean cp1/cp2.
-int pack(const char* abbr_path, const char* destination, ErrorText& error_text,
-         const char* source, bool lowercase, bool sort_words, int32_t cp1, int32_t cp2,
-         int32_t ecp1, int32_t ecp2, int32_t lcid, char delete_char, int32_t bc,
-         bool no_auto_format, int32_t& word_count);
+int pack(const char* abbr_path, const char* destination, ErrorText& error_text, const char* source,
+         bool lowercase, bool sort_words, int32_t cp1, int32_t cp2, int32_t ecp1, int32_t ecp2,
+         int32_t lcid, char delete_char, int32_t bc, bool no_auto_format, int32_t& word_count);
 
 }  // namespace vocarn

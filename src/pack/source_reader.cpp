@@ -6,7 +6,9 @@ namespace vocarn {
 
 namespace {
 
-bool is_space(unsigned char c) { return c == 0x20 || (c >= 0x09 && c <= 0x0D); }
+bool is_space(unsigned char c) {
+  return c == 0x20 || (c >= 0x09 && c <= 0x0D);
+}
 
 }  // namespace
 
@@ -36,11 +38,13 @@ bool read_line(LineBuffer& buffer, std::FILE* file) {
 
 LineKind parse_line(char* text, char delete_char, ParsedLine& parsed) {
   char* start = text;
-  while (*start != 0 && is_space(static_cast<unsigned char>(*start))) ++start;
+  while (*start != 0 && is_space(static_cast<unsigned char>(*start)))
+    ++start;
   if (start[0] == 0 || start[1] == 0) return LINE_VOID;
 
   size_t length = std::strlen(start);
-  while (is_space(static_cast<unsigned char>(start[length - 1]))) start[--length] = 0;
+  while (is_space(static_cast<unsigned char>(start[length - 1])))
+    start[--length] = 0;
   if (length == 1) return LINE_VOID;
 
   // The first position that begins "  " or " = " holds the separator. The

@@ -17,8 +17,7 @@ struct NamedCodePage {
   const char* name;
 };
 constexpr NamedCodePage kExplicitNames[] = {
-    {860, "ibm-860"}, {863, "ibm-863"}, {864, "ibm-864"},
-    {865, "ibm-865"}, {28591, "ISO-8859-1"},
+    {860, "ibm-860"}, {863, "ibm-863"}, {864, "ibm-864"}, {865, "ibm-865"}, {28591, "ISO-8859-1"},
 };
 
 bool is_excluded(int32_t number) {
@@ -36,20 +35,28 @@ struct Converter {
 // Decoding: the unit the table gave for 0x1A, 0x1C or 0x7F back to the byte's own.
 char16_t unrotate(char16_t c) {
   switch (c) {
-    case 0x1C: return 0x1A;
-    case 0x7F: return 0x1C;
-    case 0x1A: return 0x7F;
-    default: return c;
+    case 0x1C:
+      return 0x1A;
+    case 0x7F:
+      return 0x1C;
+    case 0x1A:
+      return 0x7F;
+    default:
+      return c;
   }
 }
 
 // Encoding: the byte the table gave for U+001A, U+001C or U+007F back to its own.
 char rotate(char c) {
   switch (c) {
-    case 0x1A: return 0x1C;
-    case 0x1C: return 0x7F;
-    case 0x7F: return 0x1A;
-    default: return c;
+    case 0x1A:
+      return 0x1C;
+    case 0x1C:
+      return 0x7F;
+    case 0x7F:
+      return 0x1A;
+    default:
+      return c;
   }
 }
 
@@ -103,7 +110,9 @@ const Converter& converter_for(int32_t number) {
 
 }  // namespace
 
-bool is_known_code_page(int32_t code_page) { return converter_for(code_page).handle != nullptr; }
+bool is_known_code_page(int32_t code_page) {
+  return converter_for(code_page).handle != nullptr;
+}
 
 void decode_code_page(std::string_view text, int32_t code_page, std::u16string& out) {
   text = text.substr(0, std::min(text.size(), text.find('\0')));
@@ -133,7 +142,8 @@ void decode_code_page(std::string_view text, int32_t code_page, std::u16string& 
   out.resize(static_cast<size_t>(length) + 1);
   out[static_cast<size_t>(length)] = 0;
   if (converter.rotated_controls) {
-    for (char16_t& c : out) c = unrotate(c);
+    for (char16_t& c : out)
+      c = unrotate(c);
   }
 }
 
@@ -148,10 +158,9 @@ void encode_code_page(std::u16string_view text, int32_t code_page, std::string& 
       UCNV_GET_MAX_BYTES_FOR_STRING(text.size(), ucnv_getMaxCharSize(converter.handle)) + 1;
   out.resize(capacity);
   UErrorCode status = U_ZERO_ERROR;
-  const int32_t length =
-      ucnv_fromUChars(converter.handle, out.data(), static_cast<int32_t>(out.size()),
-                      reinterpret_cast<const UChar*>(text.data()),
-                      static_cast<int32_t>(text.size()), &status);
+  const int32_t length = ucnv_fromUChars(
+      converter.handle, out.data(), static_cast<int32_t>(out.size()),
+      reinterpret_cast<const UChar*>(text.data()), static_cast<int32_t>(text.size()), &status);
   if (U_FAILURE(status)) {
     out.clear();
     return;
@@ -159,7 +168,8 @@ void encode_code_page(std::u16string_view text, int32_t code_page, std::string& 
   out.resize(static_cast<size_t>(length) + 1);
   out[static_cast<size_t>(length)] = 0;
   if (converter.rotated_controls) {
-    for (char& c : out) c = rotate(c);
+    for (char& c : out)
+      c = rotate(c);
   }
 }
 

@@ -63,9 +63,9 @@ void append_collation_key(const char16_t* text, std::string& out) {
   size_t room = 64;
   for (;;) {
     out.resize(start + room);
-    const int32_t length = ucol_getSortKey(collator, reinterpret_cast<const UChar*>(text), -1,
-                                           reinterpret_cast<uint8_t*>(out.data() + start),
-                                           static_cast<int32_t>(room));
+    const int32_t length =
+        ucol_getSortKey(collator, reinterpret_cast<const UChar*>(text), -1,
+                        reinterpret_cast<uint8_t*>(out.data() + start), static_cast<int32_t>(room));
     if (length <= 0) {
       out.resize(start);
       out.push_back(0);

@@ -14,7 +14,9 @@
 
 namespace vocarn {
 
-bool inflatable(uint64_t size, uint64_t zsize) { return size <= zsize * 1032 + 1024; }
+bool inflatable(uint64_t size, uint64_t zsize) {
+  return size <= zsize * 1032 + 1024;
+}
 
 namespace {
 
@@ -56,8 +58,8 @@ class TextOutput {
 
 // Reads and decompresses one of the two sections that follow the header;
 // its sizes are checked against the file before anything is allocated.
-std::vector<char> read_section(std::FILE* file, int64_t file_length, uint32_t size,
-                               uint32_t zsize, const char* source, ErrorText& error_text) {
+std::vector<char> read_section(std::FILE* file, int64_t file_length, uint32_t size, uint32_t zsize,
+                               const char* source, ErrorText& error_text) {
   const int64_t at = ftello(file);
   if (at < 0 || int64_t{zsize} > file_length - at || !inflatable(size, zsize)) {
     fail_format(error_text, source);
@@ -66,7 +68,8 @@ std::vector<char> read_section(std::FILE* file, int64_t file_length, uint32_t si
   if (std::fread(packed.data(), 1, zsize, file) != zsize) fail_format(error_text, source);
   std::vector<char> plain(size);
   uLongf length = size;
-  const int result = uncompress(reinterpret_cast<Bytef*>(plain.data()), &length, packed.data(), zsize);
+  const int result =
+      uncompress(reinterpret_cast<Bytef*>(plain.data()), &length, packed.data(), zsize);
   if (result == Z_DATA_ERROR) fail_format(error_text, source);
   if (result != Z_OK) fail_internal(error_text);
   return plain;
@@ -114,8 +117,8 @@ int unpack(const char* destination, ErrorText& error_text, const char* source,
     if (!holds_strings(words, header.words)) fail_format(error_text, source);
 
     if (header.abbr_size != 0) {
-      const std::vector<char> abbreviations = read_section(
-          file.get(), length, header.abbr_size, header.abbr_zsize, source, error_text);
+      const std::vector<char> abbreviations =
+          read_section(file.get(), length, header.abbr_size, header.abbr_zsize, source, error_text);
       if (!holds_strings(abbreviations, header.abbr)) fail_format(error_text, source);
       if (abbr_path != nullptr) {
         TextOutput abbr_out(abbr_path, error_text);
@@ -146,7 +149,8 @@ int unpack(const char* destination, ErrorText& error_text, const char* source,
       const uint32_t k = i / header.bc;
       if (!block.held || block.index != k) {
         if (k >= header.block_count) fail_format_at_line(error_text, source, line);
-        const int64_t offset = size_t{k} * 4 + 4 <= table.size() ? get_u32(table.data() + size_t{k} * 4) : 0;
+        const int64_t offset =
+            size_t{k} * 4 + 4 <= table.size() ? get_u32(table.data() + size_t{k} * 4) : 0;
         uint8_t image[kBlockPrefixSize];
         if (fseeko(file.get(), offset, SEEK_SET) != 0 ||
             std::fread(image, 1, sizeof image, file.get()) != sizeof image) {
@@ -178,7 +182,8 @@ int unpack(const char* destination, ErrorText& error_text, const char* source,
       const char* translation = block.plain.data() + block.cursor;
       const void* nul = std::memchr(translation, 0, block.plain.size() - block.cursor);
       if (nul == nullptr) fail_format_at_line(error_text, source, line);
-      const size_t translation_length = static_cast<size_t>(static_cast<const char*>(nul) - translation);
+      const size_t translation_length =
+          static_cast<size_t>(static_cast<const char*>(nul) - translation);
       block.cursor += translation_length + 1;
 
       const size_t word_length = std::strlen(word);

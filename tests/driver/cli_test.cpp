@@ -38,9 +38,8 @@ TEST(Cli, BadOptionsPrintUsageAndTouchNoFile) {
   const std::string destination = dir.file("d.kx");
   write_file(source, "word  translation\n");
   const std::vector<std::string> bad[] = {
-      {"-x"},     {"-U"},       {"-NAF"},   {"-bc:0"},  {"-bc:x"}, {"-cp1:"},
-      {"-info"},  {"-test"},    {"-u", "-bc:0"},        {"-lcid:abc"}, {"-ns", "-S"},
-      {"-ecp2:0"}, {"-dcx"},
+      {"-x"},    {"-U"},          {"-NAF"},      {"-bc:0"},     {"-bc:x"},   {"-cp1:"}, {"-info"},
+      {"-test"}, {"-u", "-bc:0"}, {"-lcid:abc"}, {"-ns", "-S"}, {"-ecp2:0"}, {"-dcx"},
   };
   for (const auto& options : bad) {
     std::vector<std::string> arguments = options;

@@ -10,11 +10,16 @@ TEST(ReadOptionInteger, ReadsAsTheCommandLineDoes) {
     const char* text;
     int32_t value;
   } cases[] = {
-      {"7", 7},           {" 7", 7},
-      {"\t\n+42", 42},    {"-5", -5},
-      {"12ab", 12},       {"ab", 0},
-      {"", 0},            {"-", 0},
-      {"0", 0},           {"00017", 17},
+      {"7", 7},
+      {" 7", 7},
+      {"\t\n+42", 42},
+      {"-5", -5},
+      {"12ab", 12},
+      {"ab", 0},
+      {"", 0},
+      {"-", 0},
+      {"0", 0},
+      {"00017", 17},
       {"2147483647", 2147483647},
       {"2147483648", 2147483647},
       {"99999999999999999999", 2147483647},
@@ -22,10 +27,13 @@ TEST(ReadOptionInteger, ReadsAsTheCommandLineDoes) {
       {"-99999999999999999999", -2147483647 - 1},
       {"1 2", 1},
   };
-  for (const Case& c : cases) EXPECT_EQ(read_option_integer(c.text), c.value) << c.text;
+  for (const Case& c : cases)
+    EXPECT_EQ(read_option_integer(c.text), c.value) << c.text;
 }
 
-CommandLine parse(std::vector<std::string> arguments) { return parse_command_line(arguments); }
+CommandLine parse(std::vector<std::string> arguments) {
+  return parse_command_line(arguments);
+}
 
 TEST(ParseCommandLine, ChoosesTheForm) {
   struct Case {

@@ -12,7 +12,8 @@ TEST(Checksum, IsAdler32StartedAtZero) {
   EXPECT_EQ(crc_of("abc", 3), 0x024A0126u);
   EXPECT_EQ(crc_of("", 0), 0u);
   std::string big(300000, '\0');
-  for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7 + i / 1000);
+  for (size_t i = 0; i < big.size(); ++i)
+    big[i] = static_cast<char>(i * 7 + i / 1000);
   EXPECT_EQ(crc_of(big.data(), big.size()), adler_from_zero(big));
 }
 

@@ -42,14 +42,22 @@ TEST(Info, ReportsEachHeaderVersion) {
     uint32_t bc;
     std::string expected;
   } cases[] = {
-      {2, 7, "CRC - valid\nversion = 2\nwords = 2\nbc = 100\nabbr = not present\n"
-             "cp1 = 1251\ncp2 = 1251\nlcid = 25\n\n\nflags = 0x4\n" + tail},
-      {3, 7, "CRC - valid\nversion = 3\nwords = 2\nbc = 7\nabbr = not present\n"
-             "cp1 = 1251\ncp2 = 1251\nlcid = 25\n\n\nflags = 0x4\n" + tail},
-      {4, 7, "CRC - valid\nversion = 4\nwords = 2\nbc = 7\nabbr = not present\n"
-             "cp1 = 866\ncp2 = 1252\nlcid = 1049\n\n\nflags = 0x4\n" + tail},
-      {5, 7, "CRC - valid\nversion = 5\nwords = 2\nbc = 7\nabbr = not present\n"
-             "cp1 = 866\ncp2 = 1252\nlcid = 1049\n\n\nflags = 0x4\n" + tail},
+      {2, 7,
+       "CRC - valid\nversion = 2\nwords = 2\nbc = 100\nabbr = not present\n"
+       "cp1 = 1251\ncp2 = 1251\nlcid = 25\n\n\nflags = 0x4\n" +
+           tail},
+      {3, 7,
+       "CRC - valid\nversion = 3\nwords = 2\nbc = 7\nabbr = not present\n"
+       "cp1 = 1251\ncp2 = 1251\nlcid = 25\n\n\nflags = 0x4\n" +
+           tail},
+      {4, 7,
+       "CRC - valid\nversion = 4\nwords = 2\nbc = 7\nabbr = not present\n"
+       "cp1 = 866\ncp2 = 1252\nlcid = 1049\n\n\nflags = 0x4\n" +
+           tail},
+      {5, 7,
+       "CRC - valid\nversion = 5\nwords = 2\nbc = 7\nabbr = not present\n"
+       "cp1 = 866\ncp2 = 1252\nlcid = 1049\n\n\nflags = 0x4\n" +
+           tail},
   };
   for (const Case& c : cases) {
     KxFixture kx = two_words();
@@ -115,10 +123,10 @@ TEST(Info, BlockStatisticsUseTheMidpoint) {
   const size_t z1 = zlib_compress(kx.blocks[1]).size();
   const CliResult r = info_of(dir, kx.build());
   const size_t zmin = std::min(z0, z1), zmax = std::max(z0, z1);
-  const std::string expected = "block_count = 2\nmin_tbi_size = 1000\nmin_tbi_zsize = " +
-                               std::to_string(zmin) + "\nmax_tbi_size = 1003\nmax_tbi_zsize = " +
-                               std::to_string(zmax) + "\nmid_tbi_size = 1001\nmid_tbi_zsize = " +
-                               std::to_string(zmin + (zmax - zmin) / 2) + "\n";
+  const std::string expected =
+      "block_count = 2\nmin_tbi_size = 1000\nmin_tbi_zsize = " + std::to_string(zmin) +
+      "\nmax_tbi_size = 1003\nmax_tbi_zsize = " + std::to_string(zmax) +
+      "\nmid_tbi_size = 1001\nmid_tbi_zsize = " + std::to_string(zmin + (zmax - zmin) / 2) + "\n";
   EXPECT_NE(r.output.find(expected), std::string::npos) << r.output;
 }
 

@@ -75,7 +75,8 @@ TEST(ParseLine, ClassifiesVoidAndWrongLines) {
       {"word\xA0\xA0translation", LINE_WRONG_FORMAT},
       {std::string("ab\0  cd", 7), LINE_WRONG_FORMAT},
   };
-  for (const Case& c : cases) EXPECT_EQ(parse(c.line).kind, c.kind) << c.line;
+  for (const Case& c : cases)
+    EXPECT_EQ(parse(c.line).kind, c.kind) << c.line;
 }
 
 TEST(ParseLine, RemovesTheFirstDeleteCharacterFromTheWordOnly) {
@@ -124,7 +125,10 @@ TEST(ReadLine, DeliversPhysicalLines) {
   using Lines = std::vector<std::string>;
   EXPECT_EQ(read_all("", true), Lines{});
   EXPECT_EQ(read_all("\xEF\xBB\xBF", true), Lines{});
-  EXPECT_EQ(read_all("\xEF\xBB\xBF" "a  b\r\nc  d", true), (Lines{"a  b\r\n", "c  d"}));
+  EXPECT_EQ(read_all("\xEF\xBB\xBF"
+                     "a  b\r\nc  d",
+                     true),
+            (Lines{"a  b\r\n", "c  d"}));
   EXPECT_EQ(read_all("\xEF\xBBx\n", true), (Lines{"\xEF\xBBx\n"}));
   EXPECT_EQ(read_all("\xEF\xBB", true), (Lines{"\xEF\xBB"}));
   EXPECT_EQ(read_all("a\n\nb\n", false), (Lines{"a\n", "\n", "b\n"}));

@@ -27,10 +27,11 @@ TEST(CodePage, ResultsCarryOneCountedNul) {
 }
 
 TEST(CodePage, SingleByteTablesRoundTripEveryByte) {
-  for (const int32_t code_page : {437, 850, 866, 874, 1250, 1251, 1252, 1254, 1256, 1258, 10000,
-                                  10007, 20866, 21866}) {
+  for (const int32_t code_page :
+       {437, 850, 866, 874, 1250, 1251, 1252, 1254, 1256, 1258, 10000, 10007, 20866, 21866}) {
     std::string all;
-    for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+    for (int b = 1; b < 256; ++b)
+      all.push_back(static_cast<char>(b));
     const std::u16string text = decode(all, code_page);
     ASSERT_EQ(text.size(), 256u) << code_page;
     EXPECT_EQ(encode(text, code_page), all + '\0') << code_page;
@@ -39,8 +40,7 @@ TEST(CodePage, SingleByteTablesRoundTripEveryByte) {
 
 TEST(CodePage, ControlBytesMeanThemselvesAsInTheWindowsTables) {
   for (const int32_t code_page : {437, 850, 866, 1251}) {
-    EXPECT_EQ(decode("\x1A\x1C\x7F", code_page), std::u16string(u"\x1A\x1C\x7F\0", 4))
-        << code_page;
+    EXPECT_EQ(decode("\x1A\x1C\x7F", code_page), std::u16string(u"\x1A\x1C\x7F\0", 4)) << code_page;
   }
 }
 
@@ -55,7 +55,8 @@ TEST(CodePage, KnowsTheWindowsLettersOfTheDefaultPages) {
 TEST(CodePage, Utf8RoundTripsUnchanged) {
   const std::string text = "\xD0\x94\xD0\xBE\xD0\xBC \xE2\x82\xAC \xF0\x9F\x98\x80";
   EXPECT_EQ(encode(decode(text, 65001), 65001), text + '\0');
-  EXPECT_EQ(encode(decode("\xC4\xEE\xEC", 1251), 65001), std::string("\xD0\x94\xD0\xBE\xD0\xBC\0", 7));
+  EXPECT_EQ(encode(decode("\xC4\xEE\xEC", 1251), 65001),
+            std::string("\xD0\x94\xD0\xBE\xD0\xBC\0", 7));
 }
 
 TEST(CodePage, UnrepresentableCharactersBecomeQuestionMarks) {
@@ -69,11 +70,11 @@ TEST(CodePage, UnknownCodePagesGiveTheEmptyResult) {
     EXPECT_TRUE(encode(u"abc", code_page).empty()) << code_page;
     EXPECT_FALSE(is_known_code_page(code_page));
   }
-  for (const int32_t code_page : {437, 737, 775, 850, 852, 855, 857, 860, 861, 862, 863, 864, 865,
-                                  866, 869, 874, 932, 936, 949, 950, 1250, 1251, 1252, 1253, 1254,
-                                  1255, 1256, 1257, 1258, 10000, 10007, 20127, 20866, 21866, 28591,
-                                  28592, 28593, 28594, 28595, 28596, 28597, 28598, 28599, 28603,
-                                  28605, 54936, 65001}) {
+  for (const int32_t code_page :
+       {437,   737,   775,   850,   852,   855,   857,   860,   861,   862,   863,   864,
+        865,   866,   869,   874,   932,   936,   949,   950,   1250,  1251,  1252,  1253,
+        1254,  1255,  1256,  1257,  1258,  10000, 10007, 20127, 20866, 21866, 28591, 28592,
+        28593, 28594, 28595, 28596, 28597, 28598, 28599, 28603, 28605, 54936, 65001}) {
     EXPECT_TRUE(is_known_code_page(code_page)) << code_page;
   }
 }
