@@ -29,6 +29,14 @@ class TextOutput {
     file_ = File(path, "wb");
     if (!file_.is_open()) fail_open(error_text, path);
   }
+  // On a failure path the lines written so far still reach the file.
+  ~TextOutput() {
+    if (file_.is_open() && !pending_.empty()) {
+      std::fwrite(pending_.data(), 1, pending_.size(), file_.get());
+    }
+  }
+  TextOutput(const TextOutput&) = delete;
+  TextOutput& operator=(const TextOutput&) = delete;
   void line(std::string_view first, std::string_view second = {}, bool separated = false) {
     pending_.append(first);
     if (separated) pending_.append("  ");
