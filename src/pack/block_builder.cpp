@@ -2,6 +2,8 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+
 namespace vocarn {
 
 namespace {
@@ -11,18 +13,78 @@ constexpr size_t kBlockReserve = 1024;
 
 }  // namespace
 
-CompressedSection compress_section(std::string_view input, ErrorText& error_text) {
-  CompressedSection section;
+bool compress_into(std::string_view input, CompressedSection& section) {
   section.size = static_cast<uint32_t>(input.size());
   uLongf length = compressBound(static_cast<uLong>(input.size()));
   section.data.resize(length);
   const int result =
       compress2(section.data.data(), &length, reinterpret_cast<const Bytef*>(input.data()),
                 static_cast<uLong>(input.size()), 9);
-  if (result != Z_OK) fail_internal(error_text);
+  if (result != Z_OK) return false;
   section.data.resize(length);
   section.data.shrink_to_fit();
+  return true;
+}
+
+CompressedSection compress_section(std::string_view input, ErrorText& error_text) {
+  CompressedSection section;
+  if (!compress_into(input, section)) fail_internal(error_text);
   return section;
+}
+
+BlockCompressor::BlockCompressor() {
+  const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+  max_pending_ = 4 * size_t{workers};
+  for (unsigned i = 0; i < workers; ++i)
+    workers_.emplace_back([this] { work(); });
+}
+
+BlockCompressor::~BlockCompressor() {
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  work_ready_.notify_all();
+  for (std::thread& worker : workers_)
+    worker.join();
+}
+
+void BlockCompressor::submit(std::string block) {
+  std::unique_lock lock(mutex_);
+  room_ready_.wait(lock, [this] { return pending_ < max_pending_; });
+  queue_.emplace_back(results_.size(), std::move(block));
+  results_.emplace_back();
+  ++pending_;
+  work_ready_.notify_one();
+}
+
+bool BlockCompressor::finish() {
+  std::unique_lock lock(mutex_);
+  all_done_.wait(lock, [this] { return pending_ == 0; });
+  return !failed_;
+}
+
+void BlockCompressor::work() {
+  for (;;) {
+    std::pair<size_t, std::string> job;
+    {
+      std::unique_lock lock(mutex_);
+      work_ready_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+      if (queue_.empty()) return;
+      job = std::move(queue_.front());
+      queue_.pop_front();
+    }
+    CompressedSection section;
+    const bool ok = compress_into(job.second, section);
+    {
+      std::lock_guard lock(mutex_);
+      results_[job.first] = std::move(section);
+      if (!ok) failed_ = true;
+      --pending_;
+    }
+    room_ready_.notify_one();
+    all_done_.notify_all();
+  }
 }
 
 BlockBuilder::BlockBuilder(uint32_t bc, ErrorText& error_text) : bc_(bc), error_text_(error_text) {
@@ -38,6 +100,7 @@ void BlockBuilder::add_entry(std::string_view word, std::string_view translation
     open_block_.reserve(kBlockReserve);
     open_block_entries_ = 0;
     block_open_ = true;
+    ++block_count_;
   }
   open_block_.append(translation);
   open_block_.push_back('\0');
@@ -47,11 +110,13 @@ void BlockBuilder::add_entry(std::string_view word, std::string_view translation
 
 void BlockBuilder::finish() {
   close_open_block();
+  if (!compressor_.finish()) fail_internal(error_text_);
 }
 
 void BlockBuilder::close_open_block() {
   if (!block_open_) return;
-  blocks_.push_back(compress_section(open_block_, error_text_));
+  compressor_.submit(std::move(open_block_));
+  open_block_ = std::string();
   block_open_ = false;
 }
 

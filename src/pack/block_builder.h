@@ -1,10 +1,16 @@
 // Lays entries, in index order, into the word index and into translation
-// blocks of `bc` entries; each block is compressed as soon as it is full.
+// blocks of `bc` entries. Each full block goes to background compression at
+// once, so only compressed blocks pile up and both cores work while the
+// entries are still being handed on.
 #pragma once
 
+#include <condition_variable>
 #include <cstdint>
+#include <deque>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "driver/errors.h"
@@ -17,9 +23,43 @@ struct CompressedSection {
   std::vector<uint8_t> data;
 };
 
-// Compresses with compress2 at level 9 into an output of compressBound of
-// the input; a zlib failure is "internal error".
+// compress2 at level 9 into an output of compressBound of the input, so any
+// input fits; false on a zlib failure.
+bool compress_into(std::string_view input, CompressedSection& section);
+
+// The same, a zlib failure being "internal error".
 CompressedSection compress_section(std::string_view input, ErrorText& error_text);
+
+// Compresses submitted blocks on worker threads; results keep the order of
+// submission, so the file's bytes do not depend on the scheduling.
+class BlockCompressor {
+ public:
+  BlockCompressor();
+  ~BlockCompressor();
+  BlockCompressor(const BlockCompressor&) = delete;
+  BlockCompressor& operator=(const BlockCompressor&) = delete;
+
+  // Queues a block; waits while too many blocks are pending.
+  void submit(std::string block);
+  // Waits for every submitted block; false when any compression failed.
+  bool finish();
+  const std::vector<CompressedSection>& results() const { return results_; }
+
+ private:
+  void work();
+
+  std::mutex mutex_;
+  std::condition_variable work_ready_;
+  std::condition_variable room_ready_;
+  std::condition_variable all_done_;
+  std::deque<std::pair<size_t, std::string>> queue_;
+  std::vector<CompressedSection> results_;
+  size_t pending_ = 0;  // queued or being compressed
+  size_t max_pending_ = 0;
+  bool stopping_ = false;
+  bool failed_ = false;
+  std::vector<std::thread> workers_;
+};
 
 class BlockBuilder {
  public:
@@ -29,13 +69,14 @@ class BlockBuilder {
   // block, opening a new block every `bc` entries (compared unsigned).
   void add_entry(std::string_view word, std::string_view translation);
 
-  // Compresses the open block; call once after the last entry.
+  // Compresses the open block and waits for all blocks; call once after the
+  // last entry. A zlib failure is "internal error".
   void finish();
 
   uint32_t words() const { return words_; }
-  uint32_t block_count() const { return static_cast<uint32_t>(blocks_.size()); }
+  uint32_t block_count() const { return block_count_; }
   const std::string& word_index() const { return word_index_; }
-  const std::vector<CompressedSection>& blocks() const { return blocks_; }
+  const std::vector<CompressedSection>& blocks() const { return compressor_.results(); }
 
  private:
   void close_open_block();
@@ -43,11 +84,12 @@ class BlockBuilder {
   uint32_t bc_;
   ErrorText& error_text_;
   uint32_t words_ = 0;
+  uint32_t block_count_ = 0;
   std::string word_index_;
   std::string open_block_;
   uint32_t open_block_entries_ = 0;
   bool block_open_ = false;
-  std::vector<CompressedSection> blocks_;
+  BlockCompressor compressor_;
 };
 
 }  // namespace vocarn

@@ -14,9 +14,16 @@ namespace vocarn {
 
 namespace {
 
-// Up to the first NUL: the results of the text services carry one.
+// A result of the text services without its NUL: its input was cut at the
+// first NUL, so the one NUL it carries is the last byte.
 std::string_view text_of(const std::string& s) {
-  return std::string_view(s.c_str());
+  return s.empty() ? std::string_view() : std::string_view(s.data(), s.size() - 1);
+}
+
+// Entry i of an arena of NUL-ended strings, without its NUL.
+std::string_view arena_entry(const std::string& arena, const std::vector<size_t>& at, size_t i) {
+  const size_t end = i + 1 < at.size() ? at[i + 1] : arena.size();
+  return std::string_view(arena.data() + at[i], end - at[i] - 1);
 }
 
 // Sorted mode keeps every entry in three arenas in source order: the
@@ -31,16 +38,26 @@ struct SortedEntries {
   std::vector<size_t> translation_at;
 };
 
+// The first 8 bytes of a NUL-ended key, big-endian, zero-padded: comparing
+// prefixes as numbers orders as comparing those bytes.
+uint64_t key_prefix(const char* key) {
+  uint64_t prefix = 0;
+  int i = 0;
+  for (; i < 8 && key[i] != 0; ++i)
+    prefix = (prefix << 8) | static_cast<uint8_t>(key[i]);
+  return i == 0 ? 0 : prefix << (8 * (8 - i));
+}
+
 }  // namespace
 
-void prepare_word(const char* text, int32_t cp1, int32_t ecp1, bool lowercase, int32_t lcid,
+void prepare_word(std::string_view text, int32_t cp1, int32_t ecp1, bool lowercase, int32_t lcid,
                   std::u16string& key, std::string& word) {
   decode_code_page(text, cp1, key);
   if (lowercase) lowercase_utf16(key, key, lcid);
   encode_code_page(key, ecp1, word);
 }
 
-void prepare_translation(const char* text, int32_t cp2, int32_t ecp2, std::u16string& scratch,
+void prepare_translation(std::string_view text, int32_t cp2, int32_t ecp2, std::u16string& scratch,
                          std::string& translation) {
   decode_code_page(text, cp2, scratch);
   encode_code_page(scratch, ecp2, translation);
@@ -66,12 +83,13 @@ void read_entries(const char* source_path, const EntryOptions& o, LineBuffer& bu
       ++line;
       if (kind == LINE_VOID) continue;
       if (kind == LINE_WRONG_FORMAT) fail_format_at_line(error_text, source_path, line);
-      prepare_word(parsed.word, o.cp1, o.ecp1, o.lowercase, o.lcid, key, word);
+      prepare_word(std::string_view(parsed.word, parsed.word_length), o.cp1, o.ecp1, o.lowercase,
+                   o.lcid, key, word);
       if (o.sort_words) {
         sorted.key_at.push_back(sorted.keys.size());
         append_collation_key(key.empty() ? u"" : key.c_str(), sorted.keys);
         sorted.word_at.push_back(sorted.words.size());
-        sorted.words.append(word.c_str());
+        sorted.words.append(text_of(word));
         sorted.words.push_back('\0');
         sorted.translation_at.push_back(sorted.translations.size());
         sorted.translations.append(parsed.translation, parsed.translation_length);
@@ -80,29 +98,40 @@ void read_entries(const char* source_path, const EntryOptions& o, LineBuffer& bu
         blocks.add_entry(text_of(word),
                          std::string_view(parsed.translation, parsed.translation_length));
       } else {
-        prepare_translation(parsed.translation, o.cp2, o.ecp2, scratch, translation);
+        prepare_translation(std::string_view(parsed.translation, parsed.translation_length), o.cp2,
+                            o.ecp2, scratch, translation);
         blocks.add_entry(text_of(word), text_of(translation));
       }
     }
   }
   if (!o.sort_words) return;
 
+  // Sort (key prefix, entry number) pairs: most comparisons end in the
+  // 8-byte prefix without touching the key arena, and the entry number
+  // breaks ties, so equal keys keep their source order.
+  struct SortItem {
+    uint64_t prefix;
+    uint32_t entry;
+  };
   const size_t count = sorted.key_at.size();
-  std::vector<uint32_t> order(count);
-  for (size_t i = 0; i < count; ++i)
-    order[i] = static_cast<uint32_t>(i);
   const char* keys = sorted.keys.data();
-  std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-    return std::strcmp(keys + sorted.key_at[a], keys + sorted.key_at[b]) < 0;
+  std::vector<SortItem> order(count);
+  for (size_t i = 0; i < count; ++i) {
+    order[i] = SortItem{key_prefix(keys + sorted.key_at[i]), static_cast<uint32_t>(i)};
+  }
+  std::sort(order.begin(), order.end(), [&](const SortItem& a, const SortItem& b) {
+    if (a.prefix != b.prefix) return a.prefix < b.prefix;
+    const int c = std::strcmp(keys + sorted.key_at[a.entry], keys + sorted.key_at[b.entry]);
+    return c != 0 ? c < 0 : a.entry < b.entry;
   });
   std::string().swap(sorted.keys);
   std::vector<size_t>().swap(sorted.key_at);
 
-  for (const uint32_t i : order) {
-    prepare_translation(sorted.translations.data() + sorted.translation_at[i], o.cp2, o.ecp2,
+  for (const SortItem& item : order) {
+    const uint32_t i = item.entry;
+    prepare_translation(arena_entry(sorted.translations, sorted.translation_at, i), o.cp2, o.ecp2,
                         scratch, translation);
-    blocks.add_entry(std::string_view(sorted.words.data() + sorted.word_at[i]),
-                     text_of(translation));
+    blocks.add_entry(arena_entry(sorted.words, sorted.word_at, i), text_of(translation));
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "driver/errors.h"
 #include "pack/block_builder.h"
@@ -25,11 +26,11 @@ struct EntryOptions {
 
 // `key`: the word decoded from cp1, lower-cased under lcid when asked, with
 // its NUL; `word`: key encoded in ecp1, with its NUL. Both are reused.
-void prepare_word(const char* text, int32_t cp1, int32_t ecp1, bool lowercase, int32_t lcid,
+void prepare_word(std::string_view text, int32_t cp1, int32_t ecp1, bool lowercase, int32_t lcid,
                   std::u16string& key, std::string& word);
 
 // The translation converted from cp2 to ecp2 through UTF-16, with its NUL.
-void prepare_translation(const char* text, int32_t cp2, int32_t ecp2, std::u16string& scratch,
+void prepare_translation(std::string_view text, int32_t cp2, int32_t ecp2, std::u16string& scratch,
                          std::string& translation);
 
 // Reads the whole source (binary, a BOM skipped) and adds every entry to
