@@ -1,6 +1,9 @@
 #include "pack/index_words.h"
 
+#include <sys/types.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <string_view>
 #include <vector>
@@ -48,6 +51,20 @@ uint64_t key_prefix(const char* key) {
   return i == 0 ? 0 : prefix << (8 * (8 - i));
 }
 
+// The word and translation arenas never hold more than the source, so they
+// are reserved at its size once: growing them by doubling would copy them
+// and briefly hold both copies. Untouched reserved pages cost no memory.
+void reserve_for_source(std::FILE* source, SortedEntries& sorted) {
+  if (fseeko(source, 0, SEEK_END) == 0) {
+    const off_t size = ftello(source);
+    if (size > 0) {
+      sorted.words.reserve(static_cast<size_t>(size));
+      sorted.translations.reserve(static_cast<size_t>(size));
+    }
+  }
+  std::rewind(source);
+}
+
 }  // namespace
 
 void prepare_word(std::string_view text, int32_t cp1, int32_t ecp1, bool lowercase, int32_t lcid,
@@ -75,6 +92,7 @@ void read_entries(const char* source_path, const EntryOptions& o, LineBuffer& bu
   {
     File source(source_path, "rb");
     if (!source.is_open()) fail_open(error_text, source_path);
+    if (o.sort_words) reserve_for_source(source.get(), sorted);
     skip_utf8_bom(source.get());
     ParsedLine parsed;
     int32_t line = 0;

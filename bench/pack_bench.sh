@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Times pack (sorted and -ns) of one source next to gzip -9 of the same file,
+# with MB/s of source and peak memory.
+# usage: bench/pack_bench.sh SOURCE [pack options...]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+vocarn=${VOCARN:-$here/../build/vocarn}
+source ${here}/measure.sh
+src=$1
+shift
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+bytes=$(stat -c %s "$src")
+printf 'source %s: %.1f MB\n' "$src" "$(echo "$bytes / 1048576" | bc -l)"
+cat "$src" > /dev/null  # warm the cache
+
+measure "gzip -9" sh -c "gzip -9 -c '$src' > /dev/null"
+gzip_s=$LAST_SECONDS
+measure "pack sorted" "$vocarn" "$@" "$src" "$out/sorted.kx"
+sorted_s=$LAST_SECONDS
+measure "pack -ns" "$vocarn" -ns "$@" "$src" "$out/unsorted.kx"
+unsorted_s=$LAST_SECONDS
+printf 'sorted: %.1f MB/s, %.2f x gzip -9; -ns: %.1f MB/s, %.2f x gzip -9\n' \
+  "$(echo "$bytes / 1048576 / $sorted_s" | bc -l)" "$(echo "$sorted_s / $gzip_s" | bc -l)" \
+  "$(echo "$bytes / 1048576 / $unsorted_s" | bc -l)" "$(echo "$unsorted_s / $gzip_s" | bc -l)"
+printf 'packed size: %s bytes\n' "$(stat -c %s "$out/sorted.kx")"
