@@ -15,7 +15,7 @@ if [ -z "$kx" ]; then
 import os, sys, base64
 rng = os.urandom
 with open(sys.argv[1], "wb") as f:
-    for i in range(400000):
+    for i in range(480000):
         f.write(b"w%07d  " % i + base64.b64encode(rng(220)) + b"\n")
 PY
   "$vocarn" -ns "$out/src.txt" "$out/big.kx" > /dev/null

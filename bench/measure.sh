@@ -1,11 +1,13 @@
 # Shared by the benchmark scripts: `measure NAME COMMAND...` runs the command
-# once and prints its wall time and peak resident memory.
+# once and prints its wall time (in milliseconds' precision) and peak
+# resident memory.
 measure() {
   local name=$1
   shift
-  local out
-  out=$( { /usr/bin/time -f "%e %M" "$@" > /dev/null; } 2>&1 | tail -n 1)
-  local seconds=${out% *} kb=${out#* }
-  printf '%-28s %8.2f s  %8.1f MB peak\n' "$name" "$seconds" "$(echo "$kb / 1024" | bc -l)"
-  LAST_SECONDS=$seconds
+  local start end out
+  start=$(date +%s.%N)
+  out=$( { /usr/bin/time -f "%M" "$@" > /dev/null; } 2>&1 | tail -n 1)
+  end=$(date +%s.%N)
+  LAST_SECONDS=$(echo "$end - $start" | bc -l)
+  printf '%-28s %8.3f s  %8.1f MB peak\n' "$name" "$LAST_SECONDS" "$(echo "$out / 1024" | bc -l)"
 }
