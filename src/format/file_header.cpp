@@ -26,38 +26,33 @@ bool read_file_header(std::FILE* file, FileHeader& h) {
   if (got < 2) return false;
   const uint16_t version = get_u16(image);
   if (static_cast<uint16_t>(version - 2) > 3) return false;
+  const size_t header_size =
+      version == 2 ? kHeaderSizeV2 : version == 3 ? kHeaderSizeV3 : kHeaderSize;
+  if (got < header_size) return false;
 
+  // The fields follow one another; version 2 has two spare bytes after the
+  // version and no bc, and versions 2 and 3 end before cp1.
   h = FileHeader{};
   h.version = version;
-  size_t header_size = kHeaderSize;
-  if (version == 2) {
-    header_size = kHeaderSizeV2;
-    if (got < header_size) return false;
-    h.words = get_u32(image + 4);
-    h.words_size = get_u32(image + 8);
-    h.words_zsize = get_u32(image + 12);
-    h.block_count = get_u32(image + 16);
-    h.abbr = get_u32(image + 20);
-    h.abbr_size = get_u32(image + 24);
-    h.abbr_zsize = get_u32(image + 28);
-    h.flags = get_u32(image + 32);
-  } else {
-    header_size = version == 3 ? kHeaderSizeV3 : kHeaderSize;
-    if (got < header_size) return false;
-    h.words = get_u32(image + 2);
-    h.words_size = get_u32(image + 6);
-    h.words_zsize = get_u32(image + 10);
-    h.bc = get_u32(image + 14);
-    h.block_count = get_u32(image + 18);
-    h.abbr = get_u32(image + 22);
-    h.abbr_size = get_u32(image + 26);
-    h.abbr_zsize = get_u32(image + 30);
-    h.flags = get_u32(image + 34);
-    if (version >= 4) {
-      h.cp1 = static_cast<int32_t>(get_u32(image + 38));
-      h.cp2 = static_cast<int32_t>(get_u32(image + 42));
-      h.lcid = static_cast<int32_t>(get_u32(image + 46));
-    }
+  const uint8_t* p = image + (version == 2 ? 4 : 2);
+  auto next = [&p] {
+    const uint32_t value = get_u32(p);
+    p += 4;
+    return value;
+  };
+  h.words = next();
+  h.words_size = next();
+  h.words_zsize = next();
+  if (version != 2) h.bc = next();
+  h.block_count = next();
+  h.abbr = next();
+  h.abbr_size = next();
+  h.abbr_zsize = next();
+  h.flags = next();
+  if (version >= 4) {
+    h.cp1 = static_cast<int32_t>(next());
+    h.cp2 = static_cast<int32_t>(next());
+    h.lcid = static_cast<int32_t>(next());
   }
   return std::fseek(file, static_cast<long>(header_size), SEEK_SET) == 0;
 }

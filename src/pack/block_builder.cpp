@@ -14,7 +14,7 @@ constexpr size_t kBlockReserve = 1024;
 }  // namespace
 
 bool compress_into(std::string_view input, CompressedSection& section) {
-  section.size = static_cast<uint32_t>(input.size());
+  section.size = input.size();
   uLongf length = compressBound(static_cast<uLong>(input.size()));
   section.data.resize(length);
   const int result =

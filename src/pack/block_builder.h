@@ -19,7 +19,7 @@ namespace vocarn {
 
 // One compressed section or block: its uncompressed size and zlib stream.
 struct CompressedSection {
-  uint32_t size = 0;
+  uint64_t size = 0;  // checked against the 32-bit fields before writing
   std::vector<uint8_t> data;
 };
 

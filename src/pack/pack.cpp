@@ -1,9 +1,11 @@
 #include "pack/pack.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "driver/file.h"
+#include "driver/output_file.h"
 #include "format/coding.h"
 #include "format/file_crc.h"
 #include "format/file_header.h"
@@ -15,33 +17,15 @@ namespace vocarn {
 
 namespace {
 
-// Checked writes: a full disk ends the pack instead of leaving a silently
-// truncated file.
-class Output {
- public:
-  Output(const char* path, ErrorText& error_text) : path_(path), error_text_(error_text) {
-    file_ = File(path, "wb");
-    if (!file_.is_open()) fail_open(error_text, path);
-  }
-  void write(const void* data, size_t length) {
-    if (length != 0 && std::fwrite(data, 1, length, file_.get()) != length) {
-      fail_write(error_text_, path_);
-    }
-  }
-  void close() {
-    if (std::fflush(file_.get()) != 0 || !file_.close()) fail_write(error_text_, path_);
-  }
-
- private:
-  const char* path_;
-  ErrorText& error_text_;
-  File file_;
-};
+std::string_view bytes_of(const uint8_t* data, size_t length) {
+  return std::string_view(reinterpret_cast<const char*>(data), length);
+}
 
 }  // namespace
 
-void check_kx_size(uint64_t total_size, const char* destination, ErrorText& error_text) {
-  if (total_size > kMaxKxSize) {
+void check_kx_size(uint64_t total_size, uint64_t largest_section, const char* destination,
+                   ErrorText& error_text) {
+  if (total_size > kMaxKxSize || largest_section > UINT32_MAX) {
     format_error(error_text, "error: %s is too large for the .kx format\n", destination);
     throw WRONG_FORMAT;
   }
@@ -106,26 +90,29 @@ int pack(const char* abbr_path, const char* destination, ErrorText& error_text, 
     // goes out in one forward pass with the final header and table.
     uint64_t offset = kHeaderSize + word_index.data.size() + abbr_section.data.size() +
                       uint64_t{4} * header.block_count;
+    uint64_t largest = std::max(word_index.size, abbr_section.size);
     std::vector<uint8_t> table(size_t{4} * header.block_count);
     for (size_t k = 0; k < blocks.blocks().size(); ++k) {
       put_u32(table.data() + 4 * k, static_cast<uint32_t>(offset));
       offset += kBlockPrefixSize + blocks.blocks()[k].data.size();
+      largest = std::max(largest, blocks.blocks()[k].size);
     }
-    check_kx_size(offset + 4, destination, error_text);
+    check_kx_size(offset + 4, largest, destination, error_text);
 
-    Output out(destination, error_text);
+    OutputFile out(destination, error_text);
     uint8_t image[kHeaderSize];
     encode_file_header(header, image);
-    out.write(image, sizeof image);
-    out.write(word_index.data.data(), word_index.data.size());
-    out.write(abbr_section.data.data(), abbr_section.data.size());
-    out.write(table.data(), table.size());
+    out.write(bytes_of(image, sizeof image));
+    out.write(bytes_of(word_index.data.data(), word_index.data.size()));
+    out.write(bytes_of(abbr_section.data.data(), abbr_section.data.size()));
+    out.write(bytes_of(table.data(), table.size()));
     for (const CompressedSection& block : blocks.blocks()) {
       uint8_t prefix[kBlockPrefixSize];
-      encode_block_prefix(BlockPrefix{block.size, static_cast<uint32_t>(block.data.size())},
-                          prefix);
-      out.write(prefix, sizeof prefix);
-      out.write(block.data.data(), block.data.size());
+      encode_block_prefix(
+          BlockPrefix{static_cast<uint32_t>(block.size), static_cast<uint32_t>(block.data.size())},
+          prefix);
+      out.write(bytes_of(prefix, sizeof prefix));
+      out.write(bytes_of(block.data.data(), block.data.size()));
     }
     out.close();
 

@@ -12,8 +12,10 @@ namespace vocarn {
 inline constexpr uint64_t kMaxKxSize = uint64_t{1} << 31;
 
 // Refuses a file of `total_size` bytes that would put a byte at offset 2^31
-// or beyond: "error: %s is too large for the .kx format".
-void check_kx_size(uint64_t total_size, const char* destination, ErrorText& error_text);
+// or beyond, and a section whose size does not fit its 32-bit field: "error:
+// %s is too large for the .kx format", WRONG_FORMAT.
+void check_kx_size(uint64_t total_size, uint64_t largest_section, const char* destination,
+                   ErrorText& error_text);
 
 // 0 or a ToolError code; word_count receives the number of entries.
 // abbr_path is null when no "-a:" was given; ecp1/ecp2 of -1 mean cp1/cp2.

@@ -108,6 +108,33 @@ const Converter& converter_for(int32_t number) {
   return cache.get(number);
 }
 
+// Runs one conversion call into `out` with room for `estimate` units, and
+// once more with the reported size if that was short; on success `out` holds
+// the converted units and one counted NUL. ICU counts in 32-bit lengths, so
+// a text beyond that range is refused like an unknown code page.
+template <typename Unit, typename Call>
+void convert(size_t input_length, size_t estimate, std::basic_string<Unit>& out, Call call) {
+  constexpr size_t kLimit = 0x7FFFFFF0;
+  if (input_length > kLimit || estimate > kLimit) {
+    out.clear();
+    return;
+  }
+  out.resize(estimate);
+  UErrorCode status = U_ZERO_ERROR;
+  int32_t length = call(out.data(), static_cast<int32_t>(out.size()), &status);
+  if (status == U_BUFFER_OVERFLOW_ERROR || status == U_STRING_NOT_TERMINATED_WARNING) {
+    out.resize(static_cast<size_t>(length) + 1);
+    status = U_ZERO_ERROR;
+    length = call(out.data(), static_cast<int32_t>(out.size()), &status);
+  }
+  if (U_FAILURE(status)) {
+    out.clear();
+    return;
+  }
+  out.resize(static_cast<size_t>(length) + 1);
+  out[static_cast<size_t>(length)] = 0;
+}
+
 }  // namespace
 
 bool is_known_code_page(int32_t code_page) {
@@ -121,26 +148,11 @@ void decode_code_page(std::string_view text, int32_t code_page, std::u16string& 
     out.clear();
     return;
   }
-  // A byte never gives more than one UTF-16 unit in practice; the retry
-  // covers any table that does.
-  out.resize(text.size() + 1);
-  UErrorCode status = U_ZERO_ERROR;
-  int32_t length = ucnv_toUChars(converter.handle, reinterpret_cast<UChar*>(out.data()),
-                                 static_cast<int32_t>(out.size()), text.data(),
-                                 static_cast<int32_t>(text.size()), &status);
-  if (status == U_BUFFER_OVERFLOW_ERROR || status == U_STRING_NOT_TERMINATED_WARNING) {
-    out.resize(static_cast<size_t>(length) + 1);
-    status = U_ZERO_ERROR;
-    length = ucnv_toUChars(converter.handle, reinterpret_cast<UChar*>(out.data()),
-                           static_cast<int32_t>(out.size()), text.data(),
-                           static_cast<int32_t>(text.size()), &status);
-  }
-  if (U_FAILURE(status)) {
-    out.clear();
-    return;
-  }
-  out.resize(static_cast<size_t>(length) + 1);
-  out[static_cast<size_t>(length)] = 0;
+  // A byte never gives more than one UTF-16 unit in the common tables.
+  convert(text.size(), text.size() + 1, out, [&](char16_t* to, int32_t room, UErrorCode* status) {
+    return ucnv_toUChars(converter.handle, reinterpret_cast<UChar*>(to), room, text.data(),
+                         static_cast<int32_t>(text.size()), status);
+  });
   if (converter.rotated_controls) {
     for (char16_t& c : out)
       c = unrotate(c);
@@ -154,19 +166,11 @@ void encode_code_page(std::u16string_view text, int32_t code_page, std::string& 
     out.clear();
     return;
   }
-  const size_t capacity =
-      UCNV_GET_MAX_BYTES_FOR_STRING(text.size(), ucnv_getMaxCharSize(converter.handle)) + 1;
-  out.resize(capacity);
-  UErrorCode status = U_ZERO_ERROR;
-  const int32_t length = ucnv_fromUChars(
-      converter.handle, out.data(), static_cast<int32_t>(out.size()),
-      reinterpret_cast<const UChar*>(text.data()), static_cast<int32_t>(text.size()), &status);
-  if (U_FAILURE(status)) {
-    out.clear();
-    return;
-  }
-  out.resize(static_cast<size_t>(length) + 1);
-  out[static_cast<size_t>(length)] = 0;
+  const size_t estimate = text.size() * ucnv_getMaxCharSize(converter.handle) + 1;
+  convert(text.size(), estimate, out, [&](char* to, int32_t room, UErrorCode* status) {
+    return ucnv_fromUChars(converter.handle, to, room, reinterpret_cast<const UChar*>(text.data()),
+                           static_cast<int32_t>(text.size()), status);
+  });
   if (converter.rotated_controls) {
     for (char& c : out)
       c = rotate(c);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "driver/file.h"
+#include "driver/output_file.h"
 #include "format/coding.h"
 #include "format/file_header.h"
 
@@ -19,50 +20,6 @@ bool inflatable(uint64_t size, uint64_t zsize) {
 }
 
 namespace {
-
-constexpr size_t kFlushAt = 1 << 20;
-
-// Output through one buffer, every write, flush and close checked.
-class TextOutput {
- public:
-  TextOutput(const char* path, ErrorText& error_text) : path_(path), error_text_(error_text) {
-    file_ = File(path, "wb");
-    if (!file_.is_open()) fail_open(error_text, path);
-  }
-  // On a failure path the lines written so far still reach the file.
-  ~TextOutput() {
-    if (file_.is_open() && !pending_.empty()) {
-      std::fwrite(pending_.data(), 1, pending_.size(), file_.get());
-    }
-  }
-  TextOutput(const TextOutput&) = delete;
-  TextOutput& operator=(const TextOutput&) = delete;
-  void line(std::string_view first, std::string_view second = {}, bool separated = false) {
-    pending_.append(first);
-    if (separated) pending_.append("  ");
-    pending_.append(second);
-    pending_.append("\r\n");
-    if (pending_.size() >= kFlushAt) flush();
-  }
-  void close() {
-    flush();
-    if (std::fflush(file_.get()) != 0 || !file_.close()) fail_write(error_text_, path_);
-  }
-
- private:
-  void flush() {
-    if (!pending_.empty() &&
-        std::fwrite(pending_.data(), 1, pending_.size(), file_.get()) != pending_.size()) {
-      fail_write(error_text_, path_);
-    }
-    pending_.clear();
-  }
-
-  const char* path_;
-  ErrorText& error_text_;
-  File file_;
-  std::string pending_;
-};
 
 // Reads and decompresses one of the two sections that follow the header;
 // its sizes are checked against the file before anything is allocated.
@@ -112,7 +69,7 @@ int unpack(const char* destination, ErrorText& error_text, const char* source,
   return run_mode([&] {
     File file(source, "rb");
     if (!file.is_open()) fail_open(error_text, source);
-    TextOutput out(destination, error_text);
+    OutputFile out(destination, error_text);
     FileHeader header;
     if (!read_file_header(file.get(), header)) fail_format(error_text, source);
     const int64_t header_end = ftello(file.get());
@@ -129,11 +86,12 @@ int unpack(const char* destination, ErrorText& error_text, const char* source,
           read_section(file.get(), length, header.abbr_size, header.abbr_zsize, source, error_text);
       if (!holds_strings(abbreviations, header.abbr)) fail_format(error_text, source);
       if (abbr_path != nullptr) {
-        TextOutput abbr_out(abbr_path, error_text);
+        OutputFile abbr_out(abbr_path, error_text);
         const char* p = abbreviations.data();
         for (uint32_t i = 0; i < header.abbr; ++i) {
           const size_t n = std::strlen(p);
-          abbr_out.line(std::string_view(p, n));
+          abbr_out.write(std::string_view(p, n));
+          abbr_out.write("\r\n");
           p += n + 1;
         }
         abbr_out.close();
@@ -200,8 +158,10 @@ int unpack(const char* destination, ErrorText& error_text, const char* source,
           if (word[j] >= 'A' && word[j] <= 'Z') word[j] = static_cast<char>(word[j] + 32);
         }
       }
-      out.line(std::string_view(word, word_length),
-               std::string_view(translation, translation_length), true);
+      out.write(std::string_view(word, word_length));
+      out.write("  ");
+      out.write(std::string_view(translation, translation_length));
+      out.write("\r\n");
       word += word_length + 1;
       word_count = static_cast<int32_t>(header.words);
     }
