@@ -6,19 +6,19 @@
 namespace vocarn {
 
 void format_error(ErrorText& error_text, const char* format, ...) {
+  // Measured first, then written into exactly that room: never cut.
   va_list args;
   va_start(args, format);
-  va_list again;
-  va_copy(again, args);
   const int length = std::vsnprintf(nullptr, 0, format, args);
   va_end(args);
   if (length < 0) {
     error_text.clear();
-  } else {
-    error_text.resize(static_cast<size_t>(length));
-    std::vsnprintf(error_text.data(), error_text.size() + 1, format, again);
+    return;
   }
-  va_end(again);
+  error_text.resize(static_cast<size_t>(length));
+  va_start(args, format);
+  std::vsnprintf(error_text.data(), error_text.size() + 1, format, args);
+  va_end(args);
 }
 
 void fail_open(ErrorText& error_text, const char* path) {
