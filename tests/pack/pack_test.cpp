@@ -97,6 +97,23 @@ TEST_F(Pack, StoresWordsInTheEncodedCodePage) {
   EXPECT_EQ(r.kx.word_list, std::vector<std::string>{"???"});
 }
 
+TEST_F(Pack, UnknownCodePagesEmptyWhatTheyConvert) {
+  const std::string text = kYablo + "  1\n" + kAist + "  2\n";
+  // An unknown stored code page empties the words; the keys still sort.
+  Packed p = pack(text, {"-ecp1:12345"});
+  EXPECT_EQ(p.kx.word_list, (std::vector<std::string>{"", ""}));
+  EXPECT_EQ(p.kx.translations, (std::vector<std::string>{"2", "1"}));
+  EXPECT_EQ(p.kx.cp1, 12345);
+  // An unknown source code page of the translations empties them in sorted
+  // mode, and in unsorted mode whenever they are converted.
+  p = pack(text, {"-cp2:12345"});
+  EXPECT_EQ(p.kx.translations, (std::vector<std::string>{"", ""}));
+  p = pack(text, {"-ns", "-cp2:12345"});
+  EXPECT_EQ(p.kx.translations, (std::vector<std::string>{"1", "2"}));
+  p = pack(text, {"-ns", "-cp2:12345", "-ecp2:1251"});
+  EXPECT_EQ(p.kx.translations, (std::vector<std::string>{"", ""}));
+}
+
 std::string numbered_source(int count) {
   std::string text;
   for (int i = 0; i < count; ++i) {

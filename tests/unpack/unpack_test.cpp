@@ -200,6 +200,9 @@ TEST_F(Unpack, FailuresGiveTheirMessages) {
   r = run_cli({"-u", kx_, "/dev/full"});
   EXPECT_EQ(r.output, "error: can't write /dev/full\n\n");
   EXPECT_EQ(r.status, 255);
+  r = unpack({"-a:/dev/full"});
+  EXPECT_EQ(r.output, "error: can't write /dev/full\n\n");
+  EXPECT_EQ(r.status, 255);
 }
 
 // Every truncation and every flipped byte of a small file gives success or
