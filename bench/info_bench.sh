@@ -3,11 +3,7 @@
 # least 100 MB, once the file is cached.
 # usage: bench/info_bench.sh [FILE.kx]   (without one, a 120 MB file is built)
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-vocarn=${VOCARN:-$here/../build/vocarn}
-source ${here}/measure.sh
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
+source "$(dirname "$0")/common.sh"
 kx=${1:-}
 if [ -z "$kx" ]; then
   # Incompressible translations make a large file from a moderate source.

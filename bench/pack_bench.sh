@@ -3,13 +3,9 @@
 # with MB/s of source and peak memory.
 # usage: bench/pack_bench.sh SOURCE [pack options...]
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-vocarn=${VOCARN:-$here/../build/vocarn}
-source ${here}/measure.sh
+source "$(dirname "$0")/common.sh"
 src=$1
 shift
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
 bytes=$(stat -c %s "$src")
 printf 'source %s: %.1f MB\n' "$src" "$(echo "$bytes / 1048576" | bc -l)"
 cat "$src" > /dev/null  # warm the cache

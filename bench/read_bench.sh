@@ -2,11 +2,7 @@
 # Shows that reading is linear in the line length: -test on one 10 MB line,
 # one 100 MB line, and 100 MB of ordinary lines, with time and peak memory.
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-vocarn=${VOCARN:-$here/../build/vocarn}
-source ${here}/measure.sh
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
+source "$(dirname "$0")/common.sh"
 python3 - "$out" <<'PY'
 import sys
 d = sys.argv[1]

@@ -3,13 +3,9 @@
 # source, with peak memory.
 # usage: bench/unpack_bench.sh SOURCE [pack options...]
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-vocarn=${VOCARN:-$here/../build/vocarn}
-source ${here}/measure.sh
+source "$(dirname "$0")/common.sh"
 src=$1
 shift
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
 "$vocarn" "$@" "$src" "$out/d.kx" > /dev/null
 gzip -9 -c "$src" > "$out/d.gz"
 "$vocarn" "$out/d.kx" | grep -E '^(words_size|max_tbi_size) '
