@@ -71,11 +71,22 @@ void prepare_word(std::string_view text, int32_t cp1, int32_t ecp1, bool lowerca
                   std::u16string& key, std::string& word) {
   decode_code_page(text, cp1, key);
   if (lowercase) lowercase_utf16(key, key, lcid);
+  if (!lowercase && ecp1 == cp1 && round_trip_is_identity(cp1)) {
+    // The round trip would give these very bytes (up to the first NUL).
+    word.assign(text.substr(0, std::min(text.size(), text.find('\0'))));
+    word.push_back('\0');
+    return;
+  }
   encode_code_page(key, ecp1, word);
 }
 
 void prepare_translation(std::string_view text, int32_t cp2, int32_t ecp2, std::u16string& scratch,
                          std::string& translation) {
+  if (cp2 == ecp2 && round_trip_is_identity(cp2)) {
+    translation.assign(text.substr(0, std::min(text.size(), text.find('\0'))));
+    translation.push_back('\0');
+    return;
+  }
   decode_code_page(text, cp2, scratch);
   encode_code_page(scratch, ecp2, translation);
 }

@@ -30,7 +30,27 @@ bool is_excluded(int32_t number) {
 struct Converter {
   UConverter* handle = nullptr;
   bool rotated_controls = false;
+  bool identity_round_trip = false;
 };
+
+// A single-byte table converts each byte on its own; when every byte 0x01 to
+// 0xFF decodes to one unit that encodes back to it, a round trip of any text
+// gives that text unchanged.
+bool round_trips_every_byte(UConverter* handle) {
+  if (ucnv_getType(handle) != UCNV_SBCS) return false;
+  for (int b = 1; b < 256; ++b) {
+    const char byte = static_cast<char>(b);
+    UChar unit[2] = {};
+    char back[4] = {};
+    UErrorCode status = U_ZERO_ERROR;
+    if (ucnv_toUChars(handle, unit, 2, &byte, 1, &status) != 1 || U_FAILURE(status)) return false;
+    if (ucnv_fromUChars(handle, back, 4, unit, 1, &status) != 1 || U_FAILURE(status) ||
+        back[0] != byte) {
+      return false;
+    }
+  }
+  return true;
+}
 
 // Decoding: the unit the table gave for 0x1A, 0x1C or 0x7F back to the byte's own.
 char16_t unrotate(char16_t c) {
@@ -93,6 +113,7 @@ class ConverterCache {
       UErrorCode status = U_ZERO_ERROR;
       ucnv_toUChars(converter.handle, &unit, 1, &byte, 1, &status);
       converter.rotated_controls = U_SUCCESS(status) && unit == 0x1C;
+      converter.identity_round_trip = round_trips_every_byte(converter.handle);
     }
     return converters_.emplace(number, converter).first->second;
   }
@@ -139,6 +160,10 @@ void convert(size_t input_length, size_t estimate, std::basic_string<Unit>& out,
 
 bool is_known_code_page(int32_t code_page) {
   return converter_for(code_page).handle != nullptr;
+}
+
+bool round_trip_is_identity(int32_t code_page) {
+  return converter_for(code_page).identity_round_trip;
 }
 
 void decode_code_page(std::string_view text, int32_t code_page, std::u16string& out) {

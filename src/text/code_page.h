@@ -24,4 +24,8 @@ void encode_code_page(std::u16string_view text, int32_t code_page, std::string& 
 // Whether the number names a code page these calls can convert.
 bool is_known_code_page(int32_t code_page);
 
+// Whether decoding any text in this code page and encoding it back gives the
+// same bytes, so that such a round trip may be skipped.
+bool round_trip_is_identity(int32_t code_page);
+
 }  // namespace vocarn

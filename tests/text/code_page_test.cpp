@@ -38,6 +38,16 @@ TEST(CodePage, SingleByteTablesRoundTripEveryByte) {
   }
 }
 
+TEST(CodePage, KnowsWhichRoundTripsChangeNothing) {
+  for (const int32_t code_page : {437, 866, 1251, 1252, 20866}) {
+    EXPECT_TRUE(round_trip_is_identity(code_page)) << code_page;
+  }
+  // 1253 and 20127 leave bytes undefined; 65001 and 932 are not single-byte.
+  for (const int32_t code_page : {1253, 20127, 65001, 932, 12345}) {
+    EXPECT_FALSE(round_trip_is_identity(code_page)) << code_page;
+  }
+}
+
 TEST(CodePage, ControlBytesMeanThemselvesAsInTheWindowsTables) {
   for (const int32_t code_page : {437, 850, 866, 1251}) {
     EXPECT_EQ(decode("\x1A\x1C\x7F", code_page), std::u16string(u"\x1A\x1C\x7F\0", 4)) << code_page;
