@@ -52,8 +52,16 @@ BlockCompressor::~BlockCompressor() {
 void BlockCompressor::submit(std::string block) {
   std::unique_lock lock(mutex_);
   room_ready_.wait(lock, [this] { return pending_ < max_pending_; });
-  queue_.emplace_back(results_.size(), std::move(block));
   results_.emplace_back();
+  queue_.push_back(Job{std::move(block), {}, &results_.back()});
+  ++pending_;
+  work_ready_.notify_one();
+}
+
+void BlockCompressor::submit(std::string_view input, CompressedSection& target) {
+  std::unique_lock lock(mutex_);
+  room_ready_.wait(lock, [this] { return pending_ < max_pending_; });
+  queue_.push_back(Job{{}, input, &target});
   ++pending_;
   work_ready_.notify_one();
 }
@@ -66,7 +74,7 @@ bool BlockCompressor::finish() {
 
 void BlockCompressor::work() {
   for (;;) {
-    std::pair<size_t, std::string> job;
+    Job job;
     {
       std::unique_lock lock(mutex_);
       work_ready_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
@@ -75,10 +83,10 @@ void BlockCompressor::work() {
       queue_.pop_front();
     }
     CompressedSection section;
-    const bool ok = compress_into(job.second, section);
+    const bool ok = compress_into(job.input(), section);
     {
       std::lock_guard lock(mutex_);
-      results_[job.first] = std::move(section);
+      *job.target = std::move(section);
       if (!ok) failed_ = true;
       --pending_;
     }
@@ -92,8 +100,21 @@ BlockBuilder::BlockBuilder(uint32_t bc, ErrorText& error_text) : bc_(bc), error_
 }
 
 void BlockBuilder::add_entry(std::string_view word, std::string_view translation) {
+  add_word(word);
+  add_translation(translation);
+}
+
+void BlockBuilder::add_word(std::string_view word) {
   word_index_.append(word);
   word_index_.push_back('\0');
+}
+
+void BlockBuilder::seal_word_index() {
+  word_index_sealed_ = true;
+  compressor_.submit(word_index_, compressed_word_index_);
+}
+
+void BlockBuilder::add_translation(std::string_view translation) {
   if (!block_open_ || open_block_entries_ >= bc_) {
     close_open_block();
     open_block_.clear();
@@ -110,6 +131,7 @@ void BlockBuilder::add_entry(std::string_view word, std::string_view translation
 
 void BlockBuilder::finish() {
   close_open_block();
+  if (!word_index_sealed_) seal_word_index();
   if (!compressor_.finish()) fail_internal(error_text_);
 }
 

@@ -156,11 +156,16 @@ void read_entries(const char* source_path, const EntryOptions& o, LineBuffer& bu
   std::string().swap(sorted.keys);
   std::vector<size_t>().swap(sorted.key_at);
 
+  // Every word is known now: the word index is sealed first, so that it
+  // compresses while the translations are converted and blocked.
   for (const SortItem& item : order) {
-    const uint32_t i = item.entry;
-    prepare_translation(arena_entry(sorted.translations, sorted.translation_at, i), o.cp2, o.ecp2,
-                        scratch, translation);
-    blocks.add_entry(arena_entry(sorted.words, sorted.word_at, i), text_of(translation));
+    blocks.add_word(arena_entry(sorted.words, sorted.word_at, item.entry));
+  }
+  blocks.seal_word_index();
+  for (const SortItem& item : order) {
+    prepare_translation(arena_entry(sorted.translations, sorted.translation_at, item.entry), o.cp2,
+                        o.ecp2, scratch, translation);
+    blocks.add_translation(text_of(translation));
   }
 }
 

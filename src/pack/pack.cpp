@@ -73,7 +73,7 @@ int pack(const char* abbr_path, const char* destination, ErrorText& error_text, 
     header.cp2 = options.ecp2;
     header.lcid = lcid;
 
-    const CompressedSection word_index = compress_section(blocks.word_index(), error_text);
+    const CompressedSection& word_index = blocks.compressed_word_index();
     header.words_zsize = static_cast<uint32_t>(word_index.data.size());
     CompressedSection abbr_section;
     // An abbreviation file without entries is left out entirely: a section of
