@@ -51,6 +51,31 @@ uint64_t key_prefix(const char* key) {
   return i == 0 ? 0 : prefix << (8 * (8 - i));
 }
 
+// One entry of the sorted order: its key's first bytes and its number.
+struct SortItem {
+  uint64_t prefix;
+  uint32_t entry;
+};
+
+// The entries in ascending key order. Pairs of (key prefix, entry number)
+// are sorted: most comparisons end in the 8-byte prefix without touching the
+// key arena, and the entry number breaks ties, so equal keys keep their
+// source order.
+std::vector<SortItem> sort_order(const SortedEntries& sorted) {
+  const size_t count = sorted.key_at.size();
+  const char* keys = sorted.keys.data();
+  std::vector<SortItem> order(count);
+  for (size_t i = 0; i < count; ++i) {
+    order[i] = SortItem{key_prefix(keys + sorted.key_at[i]), static_cast<uint32_t>(i)};
+  }
+  std::sort(order.begin(), order.end(), [&](const SortItem& a, const SortItem& b) {
+    if (a.prefix != b.prefix) return a.prefix < b.prefix;
+    const int c = std::strcmp(keys + sorted.key_at[a.entry], keys + sorted.key_at[b.entry]);
+    return c != 0 ? c < 0 : a.entry < b.entry;
+  });
+  return order;
+}
+
 // The word and translation arenas never hold more than the source, so they
 // are reserved at its size once: growing them by doubling would copy them
 // and briefly hold both copies. Untouched reserved pages cost no memory.
@@ -135,24 +160,7 @@ void read_entries(const char* source_path, const EntryOptions& o, LineBuffer& bu
   }
   if (!o.sort_words) return;
 
-  // Sort (key prefix, entry number) pairs: most comparisons end in the
-  // 8-byte prefix without touching the key arena, and the entry number
-  // breaks ties, so equal keys keep their source order.
-  struct SortItem {
-    uint64_t prefix;
-    uint32_t entry;
-  };
-  const size_t count = sorted.key_at.size();
-  const char* keys = sorted.keys.data();
-  std::vector<SortItem> order(count);
-  for (size_t i = 0; i < count; ++i) {
-    order[i] = SortItem{key_prefix(keys + sorted.key_at[i]), static_cast<uint32_t>(i)};
-  }
-  std::sort(order.begin(), order.end(), [&](const SortItem& a, const SortItem& b) {
-    if (a.prefix != b.prefix) return a.prefix < b.prefix;
-    const int c = std::strcmp(keys + sorted.key_at[a.entry], keys + sorted.key_at[b.entry]);
-    return c != 0 ? c < 0 : a.entry < b.entry;
-  });
+  const std::vector<SortItem> order = sort_order(sorted);
   std::string().swap(sorted.keys);
   std::vector<size_t>().swap(sorted.key_at);
 
