@@ -3,6 +3,7 @@
 #include <sys/types.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -45,6 +46,7 @@ bool holds_strings(const std::vector<char>& section, uint32_t count) {
   const char* p = section.data();
   const char* end = p + section.size();
   for (uint32_t i = 0; i < count; ++i) {
+    if (p == end) return false;
     const void* nul = std::memchr(p, 0, static_cast<size_t>(end - p));
     if (nul == nullptr) return false;
     p = static_cast<const char*>(nul) + 1;
@@ -61,6 +63,45 @@ struct HeldBlock {
   std::vector<char> plain;
   size_t cursor = 0;
 };
+
+// Reads and decompresses block k into the held block. Every failure is
+// "wrong format %s, line = %d" with the entry `line`, but for a zlib
+// failure other than bad data.
+void load_block(HeldBlock& block, uint32_t k, std::FILE* file, int64_t file_length,
+                const std::vector<uint8_t>& table, const char* source, int line,
+                ErrorText& error_text) {
+  // Table entries past what the file held read as 0, as a short read leaves
+  // them, and fail here at their block.
+  const int64_t offset =
+      size_t{k} * 4 + 4 <= table.size() ? get_u32(table.data() + size_t{k} * 4) : 0;
+  uint8_t image[kBlockPrefixSize];
+  if (fseeko(file, offset, SEEK_SET) != 0 ||
+      std::fread(image, 1, sizeof image, file) != sizeof image) {
+    fail_format_at_line(error_text, source, line);
+  }
+  const BlockPrefix prefix = decode_block_prefix(image);
+  if (int64_t{prefix.zsize} > file_length - offset - int64_t{kBlockPrefixSize} ||
+      !inflatable(prefix.size, prefix.zsize)) {
+    fail_format_at_line(error_text, source, line);
+  }
+  block.packed.resize(prefix.zsize);
+  if (std::fread(block.packed.data(), 1, prefix.zsize, file) != prefix.zsize) {
+    fail_format_at_line(error_text, source, line);
+  }
+  block.plain.resize(prefix.size);
+  uLongf produced = prefix.size;
+  const int result = uncompress(reinterpret_cast<Bytef*>(block.plain.data()), &produced,
+                                block.packed.data(), prefix.zsize);
+  if (result == Z_DATA_ERROR) fail_format_at_line(error_text, source, line);
+  if (result != Z_OK) fail_internal(error_text);
+  // Bytes the stream did not fill read as zeros, as in a fresh buffer.
+  if (produced < prefix.size) {
+    std::memset(block.plain.data() + produced, 0, prefix.size - produced);
+  }
+  block.held = true;
+  block.index = k;
+  block.cursor = 0;
+}
 
 }  // namespace
 
@@ -98,8 +139,8 @@ int unpack(const char* destination, ErrorText& error_text, const char* source,
       }
     }
 
-    // The table is read as far as the file holds it; entries past the end
-    // read as 0, as a short read leaves them, and fail at their block.
+    // The table is read as far as the file holds it, never allocated from
+    // block_count alone.
     const int64_t table_at = ftello(file.get());
     const int64_t table_room = table_at < 0 ? 0 : std::max<int64_t>(0, length - table_at);
     std::vector<uint8_t> table(
@@ -115,36 +156,11 @@ int unpack(const char* destination, ErrorText& error_text, const char* source,
       const uint32_t k = i / header.bc;
       if (!block.held || block.index != k) {
         if (k >= header.block_count) fail_format_at_line(error_text, source, line);
-        const int64_t offset =
-            size_t{k} * 4 + 4 <= table.size() ? get_u32(table.data() + size_t{k} * 4) : 0;
-        uint8_t image[kBlockPrefixSize];
-        if (fseeko(file.get(), offset, SEEK_SET) != 0 ||
-            std::fread(image, 1, sizeof image, file.get()) != sizeof image) {
-          fail_format_at_line(error_text, source, line);
-        }
-        const BlockPrefix prefix = decode_block_prefix(image);
-        if (int64_t{prefix.zsize} > length - offset - int64_t{kBlockPrefixSize} ||
-            !inflatable(prefix.size, prefix.zsize)) {
-          fail_format_at_line(error_text, source, line);
-        }
-        block.packed.resize(prefix.zsize);
-        if (std::fread(block.packed.data(), 1, prefix.zsize, file.get()) != prefix.zsize) {
-          fail_format_at_line(error_text, source, line);
-        }
-        block.plain.resize(prefix.size);
-        uLongf produced = prefix.size;
-        const int result = uncompress(reinterpret_cast<Bytef*>(block.plain.data()), &produced,
-                                      block.packed.data(), prefix.zsize);
-        if (result == Z_DATA_ERROR) fail_format_at_line(error_text, source, line);
-        if (result != Z_OK) fail_internal(error_text);
-        // Bytes the stream did not fill read as zeros, as in a fresh buffer.
-        std::memset(block.plain.data() + produced, 0, prefix.size - produced);
-        block.held = true;
-        block.index = k;
-        block.cursor = 0;
+        load_block(block, k, file.get(), length, table, source, line, error_text);
       }
       // Entries come in order, so the translation of entry i is the string
       // at the cursor: the (i mod bc + 1)-th of the block.
+      if (block.cursor >= block.plain.size()) fail_format_at_line(error_text, source, line);
       const char* translation = block.plain.data() + block.cursor;
       const void* nul = std::memchr(translation, 0, block.plain.size() - block.cursor);
       if (nul == nullptr) fail_format_at_line(error_text, source, line);
