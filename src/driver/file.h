@@ -37,4 +37,7 @@ class File {
   std::FILE* stream_ = nullptr;
 };
 
+// True when both paths name one existing file (one device and inode).
+bool same_file(const char* a, const char* b);
+
 }  // namespace vocarn

@@ -110,6 +110,10 @@ int unpack(const char* destination, ErrorText& error_text, const char* source,
   return run_mode([&] {
     File file(source, "rb");
     if (!file.is_open()) fail_open(error_text, source);
+    // Creating an output truncates it: one that is the .kx file itself would
+    // destroy the dictionary being read.
+    if (same_file(source, destination)) fail_open(error_text, destination);
+    if (abbr_path != nullptr && same_file(source, abbr_path)) fail_open(error_text, abbr_path);
     OutputFile out(destination, error_text);
     FileHeader header;
     if (!read_file_header(file.get(), header)) fail_format(error_text, source);

@@ -200,6 +200,14 @@ TEST_F(Unpack, FailuresGiveTheirMessages) {
   r = run_cli({"-u", kx_, "/dev/full"});
   EXPECT_EQ(r.output, "error: can't write /dev/full\n\n");
   EXPECT_EQ(r.status, 255);
+  // An output that is the .kx file itself is refused before it is touched.
+  for (const auto& arguments :
+       std::vector<std::vector<std::string>>{{"-u", kx_, kx_}, {"-u", "-a:" + kx_, kx_, text_}}) {
+    r = run_cli(arguments);
+    EXPECT_EQ(r.output, "error: can't open " + kx_ + "\n\n");
+    EXPECT_EQ(r.status, 255);
+    EXPECT_EQ(read_file(kx_), bytes);
+  }
   r = unpack({"-a:/dev/full"});
   EXPECT_EQ(r.output, "error: can't write /dev/full\n\n");
   EXPECT_EQ(r.status, 255);
