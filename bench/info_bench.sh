@@ -20,5 +20,5 @@ fi
 bytes=$(stat -c %s "$kx")
 cat "$kx" > /dev/null
 measure "-info" "$vocarn" -info "$kx"
-printf '%.1f MB in %.2f s: %.2f GB/s\n' "$(echo "$bytes / 1048576" | bc -l)" "$LAST_SECONDS" \
-  "$(echo "$bytes / 1073741824 / $LAST_SECONDS" | bc -l)"
+printf '%.1f MB in %.2f s: %.2f GB/s\n' "$(calc "$bytes / 1048576")" "$LAST_SECONDS" \
+  "$(calc "$bytes / 1073741824 / $LAST_SECONDS")"

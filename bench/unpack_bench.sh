@@ -13,4 +13,4 @@ gzip -9 -c "$src" > "$out/d.gz"
 measure "gzip -dc" sh -c "gzip -dc '$out/d.gz' > '$out/gz.txt'"
 gzip_s=$LAST_SECONDS
 measure "unpack" "$vocarn" -u "$out/d.kx" "$out/d.txt"
-printf 'unpack: %.2f x gzip -dc\n' "$(echo "$LAST_SECONDS / $gzip_s" | bc -l)"
+printf 'unpack: %.2f x gzip -dc\n' "$(calc "$LAST_SECONDS / $gzip_s")"
