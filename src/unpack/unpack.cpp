@@ -22,22 +22,34 @@ bool inflatable(uint64_t size, uint64_t zsize) {
 
 namespace {
 
-// Reads and decompresses one of the two sections that follow the header;
-// its sizes are checked against the file before anything is allocated.
+// Reads `zsize` bytes at `at` and decompresses them into exactly `size`
+// bytes, with both sizes checked against the file and deflate's largest
+// ratio before anything is allocated. A read or bad-data failure calls
+// `fail_format` (which throws); any other zlib failure is "internal error".
+// Bytes the stream did not fill read as zeros, as in a fresh buffer.
+template <typename FailFormat>
+void read_packed(std::FILE* file, int64_t file_length, int64_t at, uint32_t size, uint32_t zsize,
+                 std::vector<uint8_t>& packed, std::vector<char>& plain, ErrorText& error_text,
+                 FailFormat fail_format) {
+  if (at < 0 || int64_t{zsize} > file_length - at || !inflatable(size, zsize)) fail_format();
+  packed.resize(zsize);
+  if (std::fread(packed.data(), 1, zsize, file) != zsize) fail_format();
+  plain.resize(size);
+  uLongf produced = size;
+  const int result =
+      uncompress(reinterpret_cast<Bytef*>(plain.data()), &produced, packed.data(), zsize);
+  if (result == Z_DATA_ERROR) fail_format();
+  if (result != Z_OK) fail_internal(error_text);
+  if (produced < size) std::memset(plain.data() + produced, 0, size - produced);
+}
+
+// One of the two sections that follow the header, from the current place.
 std::vector<char> read_section(std::FILE* file, int64_t file_length, uint32_t size, uint32_t zsize,
                                const char* source, ErrorText& error_text) {
-  const int64_t at = ftello(file);
-  if (at < 0 || int64_t{zsize} > file_length - at || !inflatable(size, zsize)) {
-    fail_format(error_text, source);
-  }
-  std::vector<uint8_t> packed(zsize);
-  if (std::fread(packed.data(), 1, zsize, file) != zsize) fail_format(error_text, source);
-  std::vector<char> plain(size);
-  uLongf length = size;
-  const int result =
-      uncompress(reinterpret_cast<Bytef*>(plain.data()), &length, packed.data(), zsize);
-  if (result == Z_DATA_ERROR) fail_format(error_text, source);
-  if (result != Z_OK) fail_internal(error_text);
+  std::vector<uint8_t> packed;
+  std::vector<char> plain;
+  read_packed(file, file_length, ftello(file), size, zsize, packed, plain, error_text,
+              [&] { fail_format(error_text, source); });
   return plain;
 }
 
@@ -80,24 +92,9 @@ void load_block(HeldBlock& block, uint32_t k, std::FILE* file, int64_t file_leng
     fail_format_at_line(error_text, source, line);
   }
   const BlockPrefix prefix = decode_block_prefix(image);
-  if (int64_t{prefix.zsize} > file_length - offset - int64_t{kBlockPrefixSize} ||
-      !inflatable(prefix.size, prefix.zsize)) {
-    fail_format_at_line(error_text, source, line);
-  }
-  block.packed.resize(prefix.zsize);
-  if (std::fread(block.packed.data(), 1, prefix.zsize, file) != prefix.zsize) {
-    fail_format_at_line(error_text, source, line);
-  }
-  block.plain.resize(prefix.size);
-  uLongf produced = prefix.size;
-  const int result = uncompress(reinterpret_cast<Bytef*>(block.plain.data()), &produced,
-                                block.packed.data(), prefix.zsize);
-  if (result == Z_DATA_ERROR) fail_format_at_line(error_text, source, line);
-  if (result != Z_OK) fail_internal(error_text);
-  // Bytes the stream did not fill read as zeros, as in a fresh buffer.
-  if (produced < prefix.size) {
-    std::memset(block.plain.data() + produced, 0, prefix.size - produced);
-  }
+  read_packed(file, file_length, offset + int64_t{kBlockPrefixSize}, prefix.size, prefix.zsize,
+              block.packed, block.plain, error_text,
+              [&] { fail_format_at_line(error_text, source, line); });
   block.held = true;
   block.index = k;
   block.cursor = 0;
