@@ -23,6 +23,13 @@ std::string_view text_of(const std::string& s) {
   return s.empty() ? std::string_view() : std::string_view(s.data(), s.size() - 1);
 }
 
+// The text up to its first NUL, with one NUL: what the text services give
+// for a round trip that changes nothing.
+void copy_text(std::string_view text, std::string& out) {
+  out.assign(text.substr(0, std::min(text.size(), text.find('\0'))));
+  out.push_back('\0');
+}
+
 // Entry i of an arena of NUL-ended strings, without its NUL.
 std::string_view arena_entry(const std::string& arena, const std::vector<size_t>& at, size_t i) {
   const size_t end = i + 1 < at.size() ? at[i + 1] : arena.size();
@@ -97,9 +104,7 @@ void prepare_word(std::string_view text, int32_t cp1, int32_t ecp1, bool lowerca
   decode_code_page(text, cp1, key);
   if (lowercase) lowercase_utf16(key, key, lcid);
   if (!lowercase && ecp1 == cp1 && round_trip_is_identity(cp1)) {
-    // The round trip would give these very bytes (up to the first NUL).
-    word.assign(text.substr(0, std::min(text.size(), text.find('\0'))));
-    word.push_back('\0');
+    copy_text(text, word);  // the round trip would give these very bytes
     return;
   }
   encode_code_page(key, ecp1, word);
@@ -108,8 +113,7 @@ void prepare_word(std::string_view text, int32_t cp1, int32_t ecp1, bool lowerca
 void prepare_translation(std::string_view text, int32_t cp2, int32_t ecp2, std::u16string& scratch,
                          std::string& translation) {
   if (cp2 == ecp2 && round_trip_is_identity(cp2)) {
-    translation.assign(text.substr(0, std::min(text.size(), text.find('\0'))));
-    translation.push_back('\0');
+    copy_text(text, translation);
     return;
   }
   decode_code_page(text, cp2, scratch);
